@@ -1,0 +1,22 @@
+// CConverterApp: the program's application object. It starts the log,
+// refuses a second instance, starts the modules and gives the main UI module
+// the first look at every message.
+#pragma once
+#include "AppModuleHost.h"
+#include "WinApp.h"
+
+extern const char SingleInstanceMutexName[];
+
+class CConverterApp : public CWinFxApp {
+ public:
+  CConverterApp();
+  BOOL InitInstance() override;
+  int ExitInstance() override;
+  BOOL PreTranslateMessage(MSG* msg) override;
+  BOOL CheckSingleInstance();
+
+ private:
+  CAppModuleHost m_host;
+  HANDLE m_hMutex;
+  bool m_bOleStarted;
+};

@@ -1,0 +1,4 @@
+// FrameWright.exe: the program's one application object.
+#include "ConverterApp.h"
+
+static CConverterApp theApp;

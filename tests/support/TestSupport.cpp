@@ -1,0 +1,121 @@
+#include "TestSupport.h"
+
+#include <shlwapi.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace vrctest {
+
+std::string TestFolder() {
+  char path[MAX_PATH] = {0};
+  GetModuleFileNameA(NULL, path, MAX_PATH);
+  PathRemoveFileSpecA(path);
+  PathAddBackslashA(path);
+  return path;
+}
+
+std::string ProgramFolder() {
+  char full[MAX_PATH] = {0};
+  std::string relative = TestFolder() + "..\\bin\\";
+  GetFullPathNameA(relative.c_str(), MAX_PATH, full, NULL);
+  return full;
+}
+
+TempDir::TempDir() {
+  char base[MAX_PATH] = {0};
+  GetTempPathA(MAX_PATH, base);
+  static LONG counter = 0;
+  for (;;) {
+    char name[MAX_PATH];
+    wsprintfA(name, "%svrctest-%lu-%ld\\", base, GetCurrentProcessId(),
+              InterlockedIncrement(&counter));
+    if (CreateDirectoryA(name, NULL)) {
+      m_path = name;
+      return;
+    }
+  }
+}
+
+TempDir::~TempDir() { RemoveTree(m_path); }
+
+void RemoveTree(const std::string& path) {
+  std::string folder = path;
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = data.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string child = folder + "\\" + name;
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(child);
+      } else {
+        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(child.c_str());
+      }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
+bool WriteFile(const std::string& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << content;
+  return static_cast<bool>(out);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool FileExists(const std::string& path) { return PathFileExistsA(path.c_str()) != FALSE; }
+
+bool CopyInto(const std::string& source, const std::string& folder) {
+  std::string target = folder + PathFindFileNameA(source.c_str());
+  return CopyFileA(source.c_str(), target.c_str(), FALSE) != FALSE;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (char c : text) {
+    if (c == '\n') {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      lines.push_back(line);
+      line.clear();
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+int RunProcess(const std::string& commandLine, const std::string& folder, DWORD timeoutMs) {
+  STARTUPINFOA startup = {sizeof(startup)};
+  PROCESS_INFORMATION process = {};
+  std::vector<char> command(commandLine.begin(), commandLine.end());
+  command.push_back(0);
+  if (!CreateProcessA(NULL, command.data(), NULL, NULL, FALSE, 0, NULL,
+                      folder.empty() ? NULL : folder.c_str(), &startup, &process))
+    return -1;
+  int result = -2;
+  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    result = static_cast<int>(code);
+  } else {
+    TerminateProcess(process.hProcess, 1);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return result;
+}
+
+}  // namespace vrctest

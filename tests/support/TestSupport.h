@@ -1,0 +1,43 @@
+// Small helpers the tests share: folders, files and child processes.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace vrctest {
+
+// The folder of the test program itself, with a trailing backslash.
+std::string TestFolder();
+// The program folder of the build (the installation layout), with a trailing
+// backslash.
+std::string ProgramFolder();
+
+// A fresh, empty folder that is removed with everything in it at the end.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& Path() const { return m_path; }  // trailing backslash
+  std::string File(const std::string& name) const { return m_path + name; }
+
+ private:
+  std::string m_path;
+};
+
+void RemoveTree(const std::string& path);
+bool WriteFile(const std::string& path, const std::string& content);
+// The whole file; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+bool CopyInto(const std::string& source, const std::string& folder);
+// Splits text at "\n" (a "\r" before it is dropped).
+std::vector<std::string> Lines(const std::string& text);
+
+// Runs a command line and waits for it; returns the exit code, or -1 when it
+// could not start, -2 when it did not end within timeoutMs (it is killed).
+int RunProcess(const std::string& commandLine, const std::string& folder, DWORD timeoutMs);
+
+}  // namespace vrctest

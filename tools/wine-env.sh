@@ -1,0 +1,57 @@
+# Sourced with win32 or win64: the build folder of that kind, the project's
+# own Wine prefix in it (created once, quietly), a display and a running
+# wineserver. vrc_env_stop ends what vrc_env_start started.
+VRC_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+VRC_WINE_ARCH="${1:-win32}"
+if [ "$VRC_WINE_ARCH" = win32 ]; then
+  VRC_TRIPLE=i686
+  export WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32
+else
+  VRC_TRIPLE=x86_64
+  export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+fi
+VRC_BUILD="$VRC_ROOT/build/$VRC_TRIPLE"
+export WINEARCH="$VRC_WINE_ARCH"
+export WINEPREFIX="$VRC_BUILD/wineprefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko installer prompts.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+vrc_started_xvfb=""
+
+# Whether this machine can start 32-bit programs (some kernels run 64-bit
+# user code only, and then only a 64-bit Wine starts).
+vrc_can_run_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+vrc_build() {
+  cmake -S "$VRC_ROOT" -B "$VRC_BUILD" -DCMAKE_TOOLCHAIN_FILE="$VRC_ROOT/cmake/mingw-$VRC_TRIPLE.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$VRC_BUILD" -j "$(nproc)" -- --no-print-directory
+}
+
+vrc_env_start() {
+  if [ -z "${DISPLAY:-}" ]; then
+    local n
+    for n in $(seq 90 120); do
+      [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    vrc_started_xvfb=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "creating the Wine prefix in $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
+    "$WINESERVER" -w
+  fi
+  "$WINESERVER" -p
+}
+
+vrc_env_stop() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  if [ -n "$vrc_started_xvfb" ]; then
+    kill "$vrc_started_xvfb" 2>/dev/null || true
+    wait "$vrc_started_xvfb" 2>/dev/null || true
+  fi
+}
