@@ -10,7 +10,7 @@ else
   VRC_TRIPLE=x86_64
   export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
 fi
-VRC_BUILD="$VRC_ROOT/build/$VRC_TRIPLE"
+VRC_BUILD="${VRC_BUILD_ROOT:-$VRC_ROOT/build}/$VRC_TRIPLE"
 export WINEARCH="$VRC_WINE_ARCH"
 export WINEPREFIX="$VRC_BUILD/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all}"

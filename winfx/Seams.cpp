@@ -1,0 +1,54 @@
+#include "Seams.h"
+
+#include <shellapi.h>
+
+namespace {
+
+int WINAPI RealMessageBox(HWND owner, const char* text, const char* caption, UINT style) {
+  return MessageBoxA(owner, text, caption, style);
+}
+
+HINSTANCE WINAPI RealShellExecute(HWND owner, const char* verb, const char* file,
+                                  const char* parameters, const char* folder, int show) {
+  return ShellExecuteA(owner, verb, file, parameters, folder, show);
+}
+
+// Enables the shutdown privilege of the process and asks for a forced
+// power-off.
+BOOL WINAPI RealPowerOff() {
+  HANDLE token = NULL;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+    return FALSE;
+  TOKEN_PRIVILEGES privileges = {};
+  LookupPrivilegeValueA(NULL, "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
+  privileges.PrivilegeCount = 1;
+  privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  AdjustTokenPrivileges(token, FALSE, &privileges, 0, NULL, NULL);
+  DWORD error = GetLastError();
+  CloseHandle(token);
+  if (error != ERROR_SUCCESS) return FALSE;
+  return ExitWindowsEx(EWX_POWEROFF | EWX_FORCE, 0);
+}
+
+PFN_VrcMessageBox g_messageBox = RealMessageBox;
+PFN_VrcShellExecute g_shellExecute = RealShellExecute;
+PFN_VrcPowerOff g_powerOff = RealPowerOff;
+
+}  // namespace
+
+int VrcMessageBox(HWND owner, const char* text, const char* caption, UINT style) {
+  return g_messageBox(owner, text, caption, style);
+}
+
+HINSTANCE VrcShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
+                          const char* folder, int show) {
+  return g_shellExecute(owner, verb, file, parameters, folder, show);
+}
+
+BOOL VrcPowerOff() { return g_powerOff(); }
+
+void VrcSetMessageBoxSeam(PFN_VrcMessageBox fn) { g_messageBox = fn ? fn : RealMessageBox; }
+void VrcSetShellExecuteSeam(PFN_VrcShellExecute fn) {
+  g_shellExecute = fn ? fn : RealShellExecute;
+}
+void VrcSetPowerOffSeam(PFN_VrcPowerOff fn) { g_powerOff = fn ? fn : RealPowerOff; }

@@ -1,0 +1,23 @@
+// The calls that a test must never make for real: message boxes (they wait
+// for a user), the shell (it opens windows and other programs) and the
+// power-off. Each deliverable links its own copy; tests replace the functions
+// with recorders through the setters and put the real ones back with NULL.
+#pragma once
+#include <windows.h>
+
+typedef int(WINAPI* PFN_VrcMessageBox)(HWND owner, const char* text, const char* caption,
+                                       UINT style);
+typedef HINSTANCE(WINAPI* PFN_VrcShellExecute)(HWND owner, const char* verb, const char* file,
+                                               const char* parameters, const char* folder,
+                                               int show);
+// Asks the system to switch the computer off; FALSE when it refused.
+typedef BOOL(WINAPI* PFN_VrcPowerOff)();
+
+int VrcMessageBox(HWND owner, const char* text, const char* caption, UINT style);
+HINSTANCE VrcShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
+                          const char* folder, int show);
+BOOL VrcPowerOff();
+
+void VrcSetMessageBoxSeam(PFN_VrcMessageBox fn);
+void VrcSetShellExecuteSeam(PFN_VrcShellExecute fn);
+void VrcSetPowerOffSeam(PFN_VrcPowerOff fn);
