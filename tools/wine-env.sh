@@ -46,6 +46,9 @@ vrc_env_start() {
     "$WINESERVER" -w
   fi
   "$WINESERVER" -p
+  # Start Wine's own background processes now, detached from any pipe: a
+  # test whose output is captured must not find them holding its pipe open.
+  "$WINELOADER" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 vrc_env_stop() {

@@ -105,14 +105,29 @@ int RunProcess(const std::string& commandLine, const std::string& folder, DWORD 
   if (!CreateProcessA(NULL, command.data(), NULL, NULL, FALSE, 0, NULL,
                       folder.empty() ? NULL : folder.c_str(), &startup, &process))
     return -1;
+  // Messages are pumped while waiting: the child may send some to windows
+  // of this thread (and wait for the answer).
   int result = -2;
-  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    result = static_cast<int>(code);
-  } else {
-    TerminateProcess(process.hProcess, 1);
+  DWORD start = GetTickCount();
+  for (;;) {
+    DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= timeoutMs) break;
+    DWORD wait = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, timeoutMs - elapsed,
+                                           QS_ALLINPUT);
+    if (wait == WAIT_OBJECT_0) {
+      DWORD code = 0;
+      GetExitCodeProcess(process.hProcess, &code);
+      result = static_cast<int>(code);
+      break;
+    }
+    if (wait != WAIT_OBJECT_0 + 1) break;
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
   }
+  if (result == -2) TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return result;

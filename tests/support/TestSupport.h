@@ -38,6 +38,7 @@ std::vector<std::string> Lines(const std::string& text);
 
 // Runs a command line and waits for it; returns the exit code, or -1 when it
 // could not start, -2 when it did not end within timeoutMs (it is killed).
+// The calling thread's messages are pumped meanwhile.
 int RunProcess(const std::string& commandLine, const std::string& folder, DWORD timeoutMs);
 
 }  // namespace vrctest
