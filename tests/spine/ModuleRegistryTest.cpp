@@ -85,6 +85,8 @@ struct LoadCase {
   std::vector<std::string> calls;
 };
 
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
 class LoadModuleLibraryTest : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(LoadModuleLibraryTest, RegistersOrFreesTheLibrary) {
