@@ -30,9 +30,20 @@ BOOL WINAPI RealPowerOff() {
   return ExitWindowsEx(EWX_POWEROFF | EWX_FORCE, 0);
 }
 
+HWND WINAPI RealHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data) {
+  static PFN_VrcHtmlHelp htmlHelp = NULL;
+  if (!htmlHelp) {
+    HMODULE library = LoadLibraryA("hhctrl.ocx");
+    if (library) htmlHelp = reinterpret_cast<PFN_VrcHtmlHelp>(GetProcAddress(library, "HtmlHelpA"));
+    if (!htmlHelp) return NULL;
+  }
+  return htmlHelp(owner, file, command, data);
+}
+
 PFN_VrcMessageBox g_messageBox = RealMessageBox;
 PFN_VrcShellExecute g_shellExecute = RealShellExecute;
 PFN_VrcPowerOff g_powerOff = RealPowerOff;
+PFN_VrcHtmlHelp g_htmlHelp = RealHtmlHelp;
 
 }  // namespace
 
@@ -47,8 +58,13 @@ HINSTANCE VrcShellExecute(HWND owner, const char* verb, const char* file, const 
 
 BOOL VrcPowerOff() { return g_powerOff(); }
 
+HWND VrcHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data) {
+  return g_htmlHelp(owner, file, command, data);
+}
+
 void VrcSetMessageBoxSeam(PFN_VrcMessageBox fn) { g_messageBox = fn ? fn : RealMessageBox; }
 void VrcSetShellExecuteSeam(PFN_VrcShellExecute fn) {
   g_shellExecute = fn ? fn : RealShellExecute;
 }
 void VrcSetPowerOffSeam(PFN_VrcPowerOff fn) { g_powerOff = fn ? fn : RealPowerOff; }
+void VrcSetHtmlHelpSeam(PFN_VrcHtmlHelp fn) { g_htmlHelp = fn ? fn : RealHtmlHelp; }

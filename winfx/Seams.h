@@ -1,7 +1,8 @@
 // The calls that a test must never make for real: message boxes (they wait
-// for a user), the shell (it opens windows and other programs) and the
-// power-off. Each deliverable links its own copy; tests replace the functions
-// with recorders through the setters and put the real ones back with NULL.
+// for a user), the shell (it opens windows and other programs), the
+// power-off and the help viewer. Each deliverable links its own copy; tests
+// replace the functions with recorders through the setters and put the real
+// ones back with NULL.
 #pragma once
 #include <windows.h>
 
@@ -12,12 +13,17 @@ typedef HINSTANCE(WINAPI* PFN_VrcShellExecute)(HWND owner, const char* verb, con
                                                int show);
 // Asks the system to switch the computer off; FALSE when it refused.
 typedef BOOL(WINAPI* PFN_VrcPowerOff)();
+// The system help viewer (HtmlHelpA of hhctrl.ocx, loaded on first use).
+typedef HWND(WINAPI* PFN_VrcHtmlHelp)(HWND owner, const char* file, UINT command,
+                                      DWORD_PTR data);
 
 int VrcMessageBox(HWND owner, const char* text, const char* caption, UINT style);
 HINSTANCE VrcShellExecute(HWND owner, const char* verb, const char* file, const char* parameters,
                           const char* folder, int show);
 BOOL VrcPowerOff();
+HWND VrcHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data);
 
 void VrcSetMessageBoxSeam(PFN_VrcMessageBox fn);
 void VrcSetShellExecuteSeam(PFN_VrcShellExecute fn);
 void VrcSetPowerOffSeam(PFN_VrcPowerOff fn);
+void VrcSetHtmlHelpSeam(PFN_VrcHtmlHelp fn);

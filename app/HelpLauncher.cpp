@@ -1,0 +1,56 @@
+#include "HelpLauncher.h"
+
+#include <shlwapi.h>
+#include <string.h>
+
+#include "Seams.h"
+
+namespace {
+const UINT kHHDisplayTopic = 0;  // HH_DISPLAY_TOPIC
+}
+
+BOOL OpenHelpTopic(HWND owner, const char* topic) {
+  if (!topic) return FALSE;
+  if (PathIsURLA(topic)) {
+    VrcShellExecute(NULL, "open", topic, NULL, NULL, SW_SHOWNORMAL);
+    return TRUE;
+  }
+  char path[MAX_PATH] = {0};
+  GetModuleFileNameA(NULL, path, MAX_PATH);
+  PathRemoveFileSpecA(path);
+  PathAddBackslashA(path);
+  if (!PathAppendA(path, "Help.chm")) return FALSE;
+  if (!PathFileExistsA(path)) return FALSE;
+  // "<help file>::/<topic>"; a topic too long for the path is not shown cut.
+  char target[MAX_PATH * 2];
+  if (lstrlenA(path) + 3 + lstrlenA(topic) >= static_cast<int>(sizeof(target))) return FALSE;
+  lstrcpyA(target, path);
+  lstrcatA(target, "::/");
+  lstrcatA(target, topic);
+  VrcHtmlHelp(owner, target, kHHDisplayTopic, 0);
+  return TRUE;
+}
+
+int ClassifyOSVersion(const OSVERSIONINFOA& version) {
+  switch (version.dwPlatformId) {
+    case VER_PLATFORM_WIN32s:
+      return 1;
+    case VER_PLATFORM_WIN32_NT:
+      if (version.dwMajorVersion == 4) return 6;
+      if (version.dwMajorVersion == 5 && version.dwMinorVersion == 0) return 7;
+      if (version.dwMajorVersion == 5 && version.dwMinorVersion == 1) return 8;
+      return 5;
+    default:  // the Windows 9x family
+      if (version.dwMajorVersion == 4 && version.dwMinorVersion == 10) return 3;
+      if (version.dwMajorVersion == 4 && version.dwMinorVersion == 90) return 4;
+      return 2;
+  }
+}
+
+int GetOSVersionType() {
+  OSVERSIONINFOA version;
+  memset(&version, 0, sizeof(version));
+  version.dwOSVersionInfoSize = sizeof(version);  // the 148-byte record
+  if (!GetVersionExA(&version)) return 0;
+  return ClassifyOSVersion(version);
+}
