@@ -6,6 +6,10 @@
 // file exists.
 BOOL GetCrashLogPath(char* buffer, int size);
 
-// Looks for a crash log that mentions modulePath and collects it beside the
-// module. Mail reports are sent when enableSendMail is set.
+// Whether the file's text (its ANSI conversion for a UTF-16 file) contains
+// text, within its first maxBytes bytes (-1: the whole file).
+BOOL FileContains(const char* path, const char* text, int maxBytes, BOOL caseSensitive);
+
+// When the crash log mentions modulePath: copies it beside the module under a
+// dated name, deletes it, and mails the copy when enableSendMail is set.
 void CollectCrashLog(const char* modulePath, int enableSendMail, const char* mailAddress);

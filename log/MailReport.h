@@ -1,0 +1,12 @@
+// Mail reports through the platform's Simple MAPI.
+#pragma once
+#include <windows.h>
+
+// Sends noteText with the ";"-separated attachments to recipient. TRUE when
+// the mail went out, or the user cancelled it, or the log-in failed; FALSE
+// when mail is not set up on this machine or the send failed.
+BOOL SendMailReport(HWND owner, const char* subject, const char* recipient, const char* noteText,
+                    const char* attachments);
+
+// Whether a MAPISendMail result counts as success.
+BOOL IsMailResultSuccess(ULONG result);
