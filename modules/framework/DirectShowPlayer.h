@@ -1,0 +1,64 @@
+// The preview player: a DirectShow filter graph for one file, its video
+// shown inside the owner (playback) window, graph events posted to the owner
+// as WM_APP + 1, the end of playback sent as WM_APP + 2, and a one-second
+// position timer (id 100) on the owner while playing.
+#pragma once
+#include <windows.h>
+#include <dshow.h>
+
+#include <string>
+
+class CDirectShowPlayer {
+ public:
+  enum { kStopped = 0, kRunning = 2 };
+
+  CDirectShowPlayer();   // initialises COM for the thread
+  ~CDirectShowPlayer();  // releases the graph, uninitialises COM
+
+  void SetOwner(HWND owner) { m_hOwner = owner; }
+  HWND GetOwner() const { return m_hOwner; }
+
+  BOOL Init();
+  void Cleanup() { ReleaseGraph(); }
+  BOOL PlayFile(const char* path);
+  // Stops playback (the module's stop): hides the video, kills the timer.
+  BOOL CloseGraph();
+  // Takes every pending graph event; the end of the stream and an error abort
+  // send WM_APP + 2 to the owner.
+  HRESULT HandleGraphEvents();
+  BOOL IsPlaying() const { return m_nState == kRunning; }
+  // Position in percent of the duration, 0..100 (0 without a duration).
+  int GetPosition();
+  // "hh:mm:ss" of the current position; empty on failure.
+  std::string GetPositionText();
+  BOOL Seek(int percent);
+  // Forgets the duration and reads it anew from the graph.
+  BOOL RefreshDuration();
+
+  LONGLONG GetDuration() const { return m_llDuration; }
+  static BOOL IsWindowsMediaFile(const char* path);
+
+ private:
+  HRESULT CreateGraph();
+  void ReleaseGraph();
+  HRESULT ResetGraph();
+  HRESULT RenderMediaFile(const char* path);
+  HRESULT RenderWindowsMediaFile(const wchar_t* path);
+  HRESULT CreateFilter(REFCLSID clsid, IBaseFilter** out);
+  HRESULT RenderOutputPins(IGraphBuilder* graph, IBaseFilter* filter);
+  HRESULT RunGraph();
+  HRESULT StopGraph();
+  void ReadDurationFromFile(const char* path);
+  static void DebugPrint(const char* format, ...);
+
+  HWND m_hOwner;
+  LONGLONG m_llDuration;  // 100-ns units; 0 = none yet
+  int m_nState;
+  IGraphBuilder* m_pGB;
+  IMediaSeeking* m_pMS;
+  IMediaControl* m_pMC;
+  IMediaEventEx* m_pME;
+  IBasicAudio* m_pBA;
+  IVideoWindow* m_pVW;
+  BOOL m_bComStarted;
+};
