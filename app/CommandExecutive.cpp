@@ -1,9 +1,61 @@
 #include "CommandExecutive.h"
 
+#include <stdio.h>
+#include <string.h>
+
 #include "LogClient.h"
+#include "Seams.h"
+#include "VarnoSkinCommand.h"
+#include "WinApp.h"
+
+namespace {
+bool RealKeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+PFN_KeyDown g_keyDown = RealKeyDown;
+
+const char* const kTextControls[] = {"BrowseEdit", "Time",           "FileSize",
+                                     "VideoSize",  "Progress",       "Information",
+                                     "Estimated Time", "MusicInfo"};
+
+bool IsTextControl(const char* name) {
+  for (const char* text : kTextControls)
+    if (lstrcmpiA(text, name) == 0) return true;
+  return false;
+}
+
+// Replaces every "APPNAME" in text by the application name, within a
+// 260-character buffer (what does not fit is cut, never overflowed).
+void ReplaceAppName(char* text, size_t size, const char* appName) {
+  std::string result = text;
+  std::string name = appName;
+  for (size_t at = result.find("APPNAME"); at != std::string::npos;
+       at = result.find("APPNAME", at + name.size()))
+    result.replace(at, 7, name);
+  lstrcpynA(text, result.c_str(), static_cast<int>(size));
+}
+}  // namespace
+
+void CCommandExecutive::SetKeyStateSeam(PFN_KeyDown keyDown) {
+  g_keyDown = keyDown ? keyDown : RealKeyDown;
+}
 
 CCommandExecutive::CCommandExecutive()
-    : m_skinCommand(this), m_pIConfigEx(NULL), m_pITranslater(NULL), m_nRefCount(1) {}
+    : m_skinCommand(this),
+      m_eventSink(this),
+      m_pIPlayer(NULL),
+      m_pIConverter(NULL),
+      m_pIPhotoPreview(NULL),
+      m_pIConfigEx(NULL),
+      m_pITranslater(NULL),
+      m_bConverting(false),
+      m_bAddingFiles(false),
+      m_nRefCount(1),
+      m_nCurrentPage(-1),
+      m_nKeptPercent(0),
+      m_nPhotoKeptPercent(0) {
+  const GUID* ids[3] = {&CLSID_VideoModule, &CLSID_MusicModule, &CLSID_PhotoModule};
+  for (int i = 0; i < 3; ++i) m_connections[i] = {ids[i], NULL, 0};
+  Table();
+}
 
 CCommandExecutive::~CCommandExecutive() {}
 
@@ -11,6 +63,11 @@ HRESULT CCommandExecutive::QueryInterface(const IID* iid, void** out) {
   if (!out) return E_POINTER;
   if (VrcSameGuid(iid, &IID_ISkinCommand)) {
     *out = &m_skinCommand;
+    return S_OK;
+  }
+  if (VrcSameGuid(iid, &IID_IModuleEvents)) {
+    *out = &m_eventSink;
+    AddRef();
     return S_OK;
   }
   return E_NOINTERFACE;
@@ -27,55 +84,337 @@ ULONG CCommandExecutive::Release() {
 HRESULT CCommandExecutive::InitInstance() {
   LogPrint(LOG_TRACE, "Varno Reel Craft command InitInstance!\n");
   HRESULT hr = CModuleBase::InitInstance();
-  hr = QueryModuleInterface(&CLSID_ConfigModule, &IID_IVarnoConfigEx, &m_pIConfigEx);
+  hr = QueryModuleInterface(&CLSID_ConfigModule, &IID_IVarnoConfigEx,
+                            reinterpret_cast<void**>(&m_pIConfigEx));
   if (FAILED(hr)) {
     LogPrint(LOG_ERROR, "Query config module IVarnoConfigEx interface! hr=0x%x\n", hr);
     return hr;
   }
-  hr = QueryModuleInterface(&CLSID_ConfigModule, &IID_ILanguageTranslater, &m_pITranslater);
+  hr = QueryModuleInterface(&CLSID_ConfigModule, &IID_ILanguageTranslater,
+                            reinterpret_cast<void**>(&m_pITranslater));
   if (FAILED(hr)) {
     LogPrint(LOG_ERROR, "Query config module ILanguageTranslater interface! hr=0x%x\n", hr);
     return hr;
   }
-  static const struct {
-    const GUID* id;
-    const char* failure;
-  } kConverters[] = {
-      {&CLSID_VideoModule, "Query MP4 converter module! hr=0x%x\n"},
-      {&CLSID_MusicModule, "Query MP3 converter module! hr=0x%x\n"},
-      {&CLSID_PhotoModule, "Query Photo converter module! hr=0x%x\n"},
-  };
-  for (const auto& converter : kConverters) {
-    void* module = NULL;
-    hr = GetHostObject(converter.id, &module);
+  hr = GetCurrentConverter();
+  if (FAILED(hr)) {
+    LogPrint(LOG_ERROR, "Failed to get currrent converter! hr=0x%x\n", hr);
+    return hr;
+  }
+  static const char* const kMissing[3] = {"Query MP4 converter module! hr=0x%x\n",
+                                          "Query MP3 converter module! hr=0x%x\n",
+                                          "Query Photo converter module! hr=0x%x\n"};
+  for (int i = 0; i < 3; ++i) {
+    ModuleConnection& connection = m_connections[i];
+    IModule* module = NULL;
+    hr = GetHostObject(connection.moduleId, reinterpret_cast<void**>(&module));
+    if (FAILED(hr) || !module) {
+      if (SUCCEEDED(hr)) hr = E_POINTER;
+      LogPrint(LOG_ERROR, kMissing[i], hr);
+      return hr;
+    }
+    IConnectionPointContainer* container = NULL;
+    hr = module->QueryInterface(&IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
+    if (FAILED(hr) || !container) {
+      LogPrint(LOG_ERROR, kMissing[i], FAILED(hr) ? hr : E_NOINTERFACE);
+      return FAILED(hr) ? hr : E_NOINTERFACE;
+    }
+    if (!connection.pPoint) hr = container->FindConnectionPoint(IID_IModuleEvents, &connection.pPoint);
+    container->Release();
+    if (FAILED(hr) || !connection.pPoint) {
+      LogPrint(LOG_ERROR, kMissing[i], FAILED(hr) ? hr : E_NOINTERFACE);
+      return FAILED(hr) ? hr : E_NOINTERFACE;
+    }
+    hr = connection.pPoint->Advise(reinterpret_cast<IUnknown*>(&m_eventSink), &connection.cookie);
     if (FAILED(hr)) {
-      LogPrint(LOG_ERROR, converter.failure, hr);
+      LogPrint(LOG_ERROR, kMissing[i], hr);
       return hr;
     }
   }
+  FlushUpdates();
   return hr;
 }
 
 HRESULT CCommandExecutive::ExitInstance() {
   LogPrint(LOG_TRACE, "Varno Reel Craft command ExitInstance!\n");
+  m_pIPlayer = NULL;
+  m_pIConverter = NULL;
+  m_pIPhotoPreview = NULL;
   m_pIConfigEx = NULL;
   m_pITranslater = NULL;
+  for (ModuleConnection& connection : m_connections) {
+    if (connection.pPoint) {
+      if (connection.cookie) connection.pPoint->Unadvise(connection.cookie);
+      connection.pPoint->Release();
+      connection.pPoint = NULL;
+      connection.cookie = 0;
+    }
+  }
   return S_OK;
 }
 
+int CCommandExecutive::IsControlEnabled(const char* name) {
+  int row = FindRow(name);
+  return row < 0 ? 0 : Table()[row].enabled;
+}
+
+INT_PTR CCommandExecutive::GetControlValue(const char* name) {
+  int row = FindRow(name);
+  if (row < 0) return -1;
+  SkinCommandEntry& entry = Table()[row];
+  if (IsTextControl(entry.name)) return reinterpret_cast<INT_PTR>(entry.text);
+  return entry.value;
+}
+
+HRESULT CCommandExecutive::ExecuteSkinCommand(const char* name, int argument,
+                                              SkinCommandParam* param) {
+  LogPrint(LOG_TRACE, "Execute Skin Command!\n");
+  int row = FindRow(name);
+  if (row < 0) {
+    LogPrint(LOG_WARNING, "Don't find control %s!\n", name ? name : "");
+    return E_FAIL;
+  }
+  SkinCommandEntry& entry = Table()[row];
+  entry.argument = argument;
+  bool forced = param && param->nForce3 == 1 && param->nForce1 == 1 && param->nForce2 == 1;
+  if (entry.handler && (entry.enabled || forced)) {
+    m_pending.clear();
+    HRESULT hr = (this->*entry.handler)(name, argument, param);
+    LogPrint(LOG_INFO, "Run control %s! hr=0x%x\n", name, hr);
+    return hr;
+  }
+  LogPrint(LOG_WARNING, "Don't enable control %s!\n", name);
+  return E_FAIL;
+}
+
+HRESULT CCommandExecutive::ExecuteHotKeyCommand(int virtualKey) {
+  LogPrint(LOG_TRACE, "Execute Hot Key Command!\n");
+  SkinCommandEntry* rows = Table();
+  int found = -1;
+  for (int i = 0; i < TableSize() && found < 0; ++i) {
+    if (rows[i].hotKey != virtualKey) continue;
+    int modifier = rows[i].modifier;
+    bool held = (modifier == VK_CONTROL || modifier == VK_SHIFT || modifier == VK_MENU)
+                    ? g_keyDown(modifier)
+                    : !g_keyDown(VK_CONTROL) && !g_keyDown(VK_SHIFT) && !g_keyDown(VK_MENU);
+    if (held) found = i;
+  }
+  if (found < 0) {
+    LogPrint(LOG_WARNING, "Don't find hot key %d!\n", virtualKey);
+    return E_FAIL;
+  }
+  char title[260] = {0};
+  HWND active = GetActiveWindow();
+  if (active) GetWindowTextA(active, title, sizeof(title));
+  if (strstr(title, "URL")) return 1;
+  SkinCommandEntry& entry = rows[found];
+  if (!entry.enabled) {
+    LogPrint(LOG_WARNING, "Don't enable hot key %d!\n", virtualKey);
+    return 1;
+  }
+  if (!entry.handler) return E_FAIL;
+  m_pending.clear();
+  HRESULT hr = (this->*entry.handler)(entry.name, entry.argument, NULL);
+  LogPrint(LOG_INFO, "Run hot key %d! hr=0x%x\n", virtualKey, hr);
+  return hr;
+}
+
+void CCommandExecutive::SetControlEnabled(const char* name, int enabled) {
+  int row = FindRow(name);
+  if (row < 0 || Table()[row].enabled == enabled) return;
+  Table()[row].enabled = enabled;
+  m_pending += Table()[row].name;
+  m_pending += ",";
+}
+
+BOOL CCommandExecutive::SetControlValue(const char* name, int value) {
+  int row = FindRow(name);
+  if (row < 0) return FALSE;
+  SkinCommandEntry& entry = Table()[row];
+  if (lstrcmpiA(entry.name, "BrowseEdit") == 0) return TRUE;
+  if (entry.value != value) {
+    entry.value = value;
+    m_pending += entry.name;
+    m_pending += ",";
+  }
+  return TRUE;
+}
+
+BOOL CCommandExecutive::SetControlText(const char* name, const char* text) {
+  if (!text) return FALSE;
+  int row = FindRow(name);
+  if (row < 0) return FALSE;
+  SkinCommandEntry& entry = Table()[row];
+  if (lstrcmpiA(entry.text, text) != 0) {
+    lstrcpynA(entry.text, text, sizeof(entry.text));
+    m_pending += entry.name;
+    m_pending += ",";
+  }
+  return TRUE;
+}
+
+void CCommandExecutive::FlushUpdates() {
+  ISkinUI* skinUI = NULL;
+  if (SUCCEEDED(QueryModuleInterface(&CLSID_MainUIModule, &IID_ISkinUI,
+                                     reinterpret_cast<void**>(&skinUI))) &&
+      skinUI)
+    skinUI->UpdateUI(m_pending.c_str());
+  m_pending.clear();
+}
+
+void CCommandExecutive::UpdateButtonStates() {
+  if (!m_pIConverter) return;
+  bool idle = !m_bAddingFiles && !m_bConverting;
+  int count = m_pIConverter->GetItemCount();
+  int selected = m_pIConverter->GetSelectedCount();
+  SetControlEnabled("AddFiles", idle);
+  SetControlEnabled("DeleteFiles", idle && count > 0 && selected > 0);
+  SetControlEnabled("SelectAll", idle && count > 0);
+  SetControlEnabled("Convert", !m_bAddingFiles && count > 0);
+  SetControlEnabled("Play", idle && m_pIPlayer && !m_pIPlayer->IsPlaying() && selected == 1);
+  SetControlEnabled("Play_Progress",
+                    m_pIPlayer && m_pIPlayer->IsPlaying() && m_pIPlayer->GetPosition());
+  for (const char* name : {"OutputFormat", "Setting", "Browse", "OpenFolder", "Option",
+                           "ShowVideoConverter", "ShowMusicConverter", "ShowStillCast",
+                           "PhotoResolution", "PhotoQuality"})
+    SetControlEnabled(name, idle);
+  FlushUpdates();
+}
+
+std::string CCommandExecutive::GetConfigString(const char* name) {
+  char buffer[260] = {0};
+  if (m_pIConfigEx) m_pIConfigEx->GetString(name, buffer, sizeof(buffer), 0);
+  buffer[sizeof(buffer) - 1] = 0;
+  return buffer;
+}
+
+HRESULT CCommandExecutive::GetCurrentConverter() {
+  LogPrint(LOG_TRACE, "Get Currrent Converter!\n");
+  if (!m_pIConfigEx) return E_FAIL;
+  RunCommand("UpdateBtnState");
+  int page = m_pIConfigEx->GetInt("ReelCraftLastPage", 0, 1);
+  m_nCurrentPage = page;
+  std::string path;
+  int index = -1;
+  int data = -1;
+  HRESULT hr = S_OK;
+  if (page == 0 || page == 1) {
+    const GUID* id = page == 0 ? &CLSID_VideoModule : &CLSID_MusicModule;
+    hr = QueryModuleInterface(id, &IID_IPlayer, reinterpret_cast<void**>(&m_pIPlayer));
+    if (FAILED(hr)) return hr;
+    hr = QueryModuleInterface(id, &IID_IConverter, reinterpret_cast<void**>(&m_pIConverter));
+    if (FAILED(hr)) return hr;
+    path = GetConfigString(page == 0 ? "VideoSavePath" : "MusicSavePath");
+    index = m_pIConfigEx->GetInt(page == 0 ? "VideoLastOutputTypeIndex" : "MusicLastOutputTypeIndex", 0, 1);
+    data = m_pIConfigEx->GetInt(page == 0 ? "VideoLastOutputTypeData" : "MusicLastOutputTypeData", 0, 1);
+    if (page == 0 && data == 7) {
+      char player[260] = {0};
+      if (m_pIConfigEx->GetString("GetPSPMP4Directory", player, sizeof(player), 0)) {
+        player[sizeof(player) - 1] = 0;
+        path = player;
+      }
+    }
+    if (page == 1) {
+      char info[260];
+      snprintf(info, sizeof(info), "%dHz,%s,%dkbps,%s", m_pIConfigEx->GetInt("MP3SamplingRate", 0, 1),
+               m_pIConfigEx->GetInt("MP3Channel", 0, 1) == 3 ? "Mono" : "Stereo",
+               m_pIConfigEx->GetInt("MP3Bitrate", 0, 1),
+               m_pIConfigEx->GetInt("MP3Mode", 0, 1) ? "VBR" : "CBR");
+      SetControlText("MusicInfo", info);
+    }
+  } else if (page == 2) {
+    hr = QueryModuleInterface(&CLSID_PhotoModule, &IID_IConverter,
+                              reinterpret_cast<void**>(&m_pIConverter));
+    if (FAILED(hr)) return hr;
+    hr = QueryModuleInterface(&CLSID_PhotoModule, &IID_IPhotoPreview,
+                              reinterpret_cast<void**>(&m_pIPhotoPreview));
+    if (FAILED(hr)) return hr;
+    // The photo module has no player: a preview of another page must not be
+    // driven from the photo page.
+    m_pIPlayer = NULL;
+    path = GetConfigString("PhotoSavePath");
+    index = m_pIConfigEx->GetInt("PhotoLastOutputTypeIndex", 0, 1);
+    data = m_pIConfigEx->GetInt("PhotoLastOutputTypeData", 0, 1);
+    SetControlValue("PhotoResolution", m_pIConfigEx->GetInt("PhotoResolutionIndex", 0, 1));
+    SetControlValue("PhotoQuality", m_pIConfigEx->GetInt("PhotoQualityIndex", 0, 1));
+  } else {
+    hr = E_FAIL;
+  }
+  m_pIConfigEx->SetString("CurrentSavePath", path.c_str(), 0);
+  m_pIConfigEx->SetInt("CurrentLastOutputTypeIndex", index, 0);
+  m_pIConfigEx->SetInt("CurrentLastOutputTypeData", data, 0);
+  SetControlValue("OutputFormat", index);
+  SetControlText("BrowseEdit", path.c_str());
+  LogPrint(LOG_TRACE, "Get Currrent Converter param = %s!\n", m_pending.c_str());
+  FlushUpdates();
+  RunCommand("UpdateBtnState");
+  return hr;
+}
+
+HWND CCommandExecutive::MainWindow() const {
+  CWinFxApp* app = WinFxGetApp();
+  return app ? app->GetMainWnd() : NULL;
+}
+
+HWND CCommandExecutive::OwnerFor(const SkinCommandParam* param) const {
+  return param && param->hWnd ? param->hWnd : MainWindow();
+}
+
+int CCommandExecutive::ShowMessageBox(const char* text, const char* caption, UINT flags) {
+  char body[260];
+  char title[260];
+  lstrcpynA(body, text ? text : "", sizeof(body));
+  lstrcpynA(title, caption ? caption : "", sizeof(title));
+  if (m_pITranslater) {
+    m_pITranslater->TranslateString(body, "MessageBoxes");
+    m_pITranslater->TranslateString(title, "MessageBoxes");
+  }
+  char appName[512] = {0};
+  if (m_pIConfigEx && m_pIConfigEx->GetString("OEMAppName", appName, sizeof(appName), 0)) {
+    appName[sizeof(appName) - 1] = 0;
+    ReplaceAppName(body, sizeof(body), appName);
+    ReplaceAppName(title, sizeof(title), appName);
+  }
+  return VrcMessageBox(MainWindow(), body, title, flags);
+}
+
+HRESULT CCommandExecutive::RunCommand(const char* name, INT_PTR force3, INT_PTR force1,
+                                      INT_PTR force2) {
+  SkinCommandParam param = {};
+  param.nForce3 = force3;
+  param.nForce1 = force1;
+  param.nForce2 = force2;
+  return ExecuteSkinCommand(name, 0, &param);
+}
+
+HRESULT CCommandExecutive::RunCommand(const char* name) { return ExecuteSkinCommand(name, 0, NULL); }
+
+// The interface parts forward to the one object and its one count.
 HRESULT CCommandExecutive::CSkinCommandPart::QueryInterface(const IID* iid, void** out) {
   return m_pOwner->QueryInterface(iid, out);
 }
 ULONG CCommandExecutive::CSkinCommandPart::AddRef() { return m_pOwner->AddRef(); }
 ULONG CCommandExecutive::CSkinCommandPart::Release() { return m_pOwner->Release(); }
-int CCommandExecutive::CSkinCommandPart::IsControlEnabled(const char*) { return 0; }
-INT_PTR CCommandExecutive::CSkinCommandPart::GetControlValue(const char*) { return -1; }
-HRESULT CCommandExecutive::CSkinCommandPart::ExecuteSkinCommand(const char*, int,
-                                                                SkinCommandParam*) {
-  LogPrint(LOG_TRACE, "Execute Skin Command!\n");
-  return E_FAIL;
+int CCommandExecutive::CSkinCommandPart::IsControlEnabled(const char* name) {
+  return m_pOwner->IsControlEnabled(name);
 }
-HRESULT CCommandExecutive::CSkinCommandPart::ExecuteHotKeyCommand(int, int, int, int) {
-  LogPrint(LOG_TRACE, "Execute Hot Key Command!\n");
-  return E_FAIL;
+INT_PTR CCommandExecutive::CSkinCommandPart::GetControlValue(const char* name) {
+  return m_pOwner->GetControlValue(name);
+}
+HRESULT CCommandExecutive::CSkinCommandPart::ExecuteSkinCommand(const char* name, int argument,
+                                                                SkinCommandParam* param) {
+  return m_pOwner->ExecuteSkinCommand(name, argument, param);
+}
+HRESULT CCommandExecutive::CSkinCommandPart::ExecuteHotKeyCommand(int virtualKey, int, int, int) {
+  return m_pOwner->ExecuteHotKeyCommand(virtualKey);
+}
+
+HRESULT CCommandExecutive::CEventSinkPart::QueryInterface(const IID* iid, void** out) {
+  return m_pOwner->QueryInterface(iid, out);
+}
+ULONG CCommandExecutive::CEventSinkPart::AddRef() { return m_pOwner->AddRef(); }
+ULONG CCommandExecutive::CEventSinkPart::Release() { return m_pOwner->Release(); }
+HRESULT CCommandExecutive::CEventSinkPart::OnModuleEvent(const GUID* moduleId, int code, INT_PTR p1,
+                                                         INT_PTR p2, INT_PTR p3) {
+  return m_pOwner->OnModuleEvent(moduleId, code, p1, p2, p3);
 }

@@ -1,8 +1,39 @@
-// CCommandExecutive: the module that owns the program's named commands and
-// wires the program to the configuration and the three conversion modules.
+// CCommandExecutive: the module that owns the program's vocabulary of named
+// controls. The window hands it every clicked control and released hot key;
+// it runs the row's handler from its command table, keeps each control's
+// enabled flag, value and text, follows the current page's conversion module
+// and receives the modules' events.
 #pragma once
+#include <ocidl.h>
+
+#include <string>
+
 #include "ModuleBase.h"
+#include "VarnoConfig.h"
+#include "VarnoConverter.h"
+#include "VarnoModuleEvents.h"
+#include "VarnoPhotoPreview.h"
 #include "VarnoSkinCommand.h"
+#include "VarnoTranslator.h"
+
+class CCommandExecutive;
+typedef HRESULT (CCommandExecutive::*SkinCommandHandler)(const char* name, int argument,
+                                                         SkinCommandParam* param);
+
+// One row of the command table.
+struct SkinCommandEntry {
+  const char* name;
+  int argument;  // the last argument passed with the command
+  int hotKey;    // virtual-key code, 0 for none
+  int modifier;  // VK_SHIFT, VK_CONTROL, VK_MENU or 0
+  int enabled;
+  int value;
+  char text[260];
+  SkinCommandHandler handler;  // NULL for rows that are only controls
+};
+
+// Answers whether a key is held down now (GetAsyncKeyState in the program).
+typedef bool (*PFN_KeyDown)(int virtualKey);
 
 class CCommandExecutive : public CModuleBase {
  public:
@@ -15,7 +46,70 @@ class CCommandExecutive : public CModuleBase {
   HRESULT STDMETHODCALLTYPE InitInstance() override;
   HRESULT STDMETHODCALLTYPE ExitInstance() override;
 
+  // The named-control interface.
+  int IsControlEnabled(const char* name);
+  INT_PTR GetControlValue(const char* name);
+  HRESULT ExecuteSkinCommand(const char* name, int argument, SkinCommandParam* param);
+  HRESULT ExecuteHotKeyCommand(int virtualKey);
+  // The module-event sink.
+  HRESULT OnModuleEvent(const GUID* moduleId, int code, INT_PTR p1, INT_PTR p2, INT_PTR p3);
+
+  // Control state; each change is added to the pending-update list.
+  void SetControlEnabled(const char* name, int enabled);
+  BOOL SetControlValue(const char* name, int value);
+  BOOL SetControlText(const char* name, const char* text);
+  void FlushUpdates();
+  void UpdateButtonStates();
+  HRESULT GetCurrentConverter();
+  int ShowMessageBox(const char* text, const char* caption, UINT flags);
+
+  const std::string& PendingUpdates() const { return m_pending; }
+  int CurrentPage() const { return m_nCurrentPage; }
+  bool IsConverting() const { return m_bConverting; }
+  static void SetKeyStateSeam(PFN_KeyDown keyDown);
+  // The command table (shared by the process) and a row lookup, -1 for none.
+  static SkinCommandEntry* Table();
+  static int TableSize();
+  static int FindRow(const char* name);
+  // Puts every row back to its initial state.
+  static void ResetTable();
+
  private:
+  // The handlers of the command table's rows.
+  HRESULT OnCommandLine(const char*, int, SkinCommandParam*);
+  HRESULT OnDropFiles(const char*, int, SkinCommandParam*);
+  HRESULT OnUpdateBtnState(const char*, int, SkinCommandParam*);
+  HRESULT OnCheckReelCraftTab(const char*, int, SkinCommandParam*);
+  HRESULT OnConvert(const char*, int, SkinCommandParam*);
+  HRESULT OnOpenFolder(const char*, int, SkinCommandParam*);
+  HRESULT OnBrowse(const char*, int, SkinCommandParam*);
+  HRESULT OnPowerOff(const char*, int, SkinCommandParam*);
+  HRESULT OnAbout(const char*, int, SkinCommandParam*);
+  HRESULT OnMinimize(const char*, int, SkinCommandParam*);
+  HRESULT OnHelp(const char*, int, SkinCommandParam*);
+  HRESULT OnOption(const char*, int, SkinCommandParam*);
+  HRESULT OnAddFiles(const char*, int, SkinCommandParam*);
+  HRESULT OnDeleteFiles(const char*, int, SkinCommandParam*);
+  HRESULT OnPlay(const char*, int, SkinCommandParam*);
+  HRESULT OnStop(const char*, int, SkinCommandParam*);
+  HRESULT OnPlayProgress(const char*, int, SkinCommandParam*);
+  HRESULT OnHandleGraphEvent(const char*, int, SkinCommandParam*);
+  HRESULT OnOutputFormat(const char*, int, SkinCommandParam*);
+  HRESULT OnSetting(const char*, int, SkinCommandParam*);
+  HRESULT OnPhotoResolution(const char*, int, SkinCommandParam*);
+  HRESULT OnPhotoQuality(const char*, int, SkinCommandParam*);
+  friend struct CommandTableBuilder;
+
+  HRESULT RunCommand(const char* name, INT_PTR force3, INT_PTR force1, INT_PTR force2);
+  HRESULT RunCommand(const char* name);
+  HRESULT HandleConverterEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3, int* keptPercent);
+  HRESULT HandlePhotoEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3);
+  HRESULT HandleProgress(int* keptPercent, INT_PTR p1, INT_PTR p2, INT_PTR p3);
+  HWND MainWindow() const;
+  HWND OwnerFor(const SkinCommandParam* param) const;
+  std::string GetConfigString(const char* name);
+  void AddFileToConverter(const char* path);
+
   class CSkinCommandPart : public ISkinCommand {
    public:
     explicit CSkinCommandPart(CCommandExecutive* owner) : m_pOwner(owner) {}
@@ -32,8 +126,44 @@ class CCommandExecutive : public CModuleBase {
     CCommandExecutive* m_pOwner;
   };
 
+  class CEventSinkPart : public IModuleEvents {
+   public:
+    explicit CEventSinkPart(CCommandExecutive* owner) : m_pOwner(owner) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(const IID* iid, void** out) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE OnModuleEvent(const GUID* moduleId, int code, INT_PTR p1, INT_PTR p2,
+                                            INT_PTR p3) override;
+
+   private:
+    CCommandExecutive* m_pOwner;
+  };
+
+  struct ModuleConnection {
+    const GUID* moduleId;
+    IConnectionPoint* pPoint;
+    DWORD cookie;
+  };
+
   CSkinCommandPart m_skinCommand;
-  void* m_pIConfigEx;
-  void* m_pITranslater;
+  CEventSinkPart m_eventSink;
+  std::string m_pending;
+  IPlayer* m_pIPlayer;
+  IConverter* m_pIConverter;
+  IPhotoPreview* m_pIPhotoPreview;
+  IVarnoConfigEx* m_pIConfigEx;
+  ILanguageTranslater* m_pITranslater;
+  bool m_bConverting;
+  bool m_bAddingFiles;
+  ModuleConnection m_connections[3];
   volatile LONG m_nRefCount;
+  int m_nCurrentPage;
+  // The kept progress percents: video and music together, and photo.
+  int m_nKeptPercent;
+  int m_nPhotoKeptPercent;
 };
+
+struct FileFilter;
+// The open-file dialog's filters of a page (0 video, 1 music, 2 photo), NULL
+// for another page.
+const FileFilter* OpenFileFiltersForPage(int page);

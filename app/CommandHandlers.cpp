@@ -1,0 +1,333 @@
+// The handlers of the command table's rows.
+#include "CommandExecutive.h"
+
+#include <shellapi.h>
+#include <shlwapi.h>
+#include <stdio.h>
+
+#include "FileDialog.h"
+#include "FolderChooser.h"
+#include "HelpLauncher.h"
+#include "LogClient.h"
+#include "Seams.h"
+
+namespace {
+
+const FileFilter kVideoFilters[] = {
+    {"Supported Files", "*.RM;*.RMVB;*.AVI;*.WMV;*.ASF;*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MP4;*.DAT;*.MOV;*.VOB"},
+    {"Real Media Files(*.RM;*.RMVB)", "*.RM;*.RMVB"},
+    {"Windows AVI Files(*.AVI)", "*.AVI"},
+    {"Windows Media Video Files(*.WMV)", "*.WMV"},
+    {"Advanced System Format(*.ASF)", "*.ASF"},
+    {"MPEG(*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2)", "*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2"},
+    {"MPEG4 Files(*.MP4)", "*.MP4"},
+    {"VCD(*.DAT)", "*.DAT"},
+    {"Quicktime Files(*.MOV)", "*.MOV"},
+    {"DVD(*.VOB)", "*.VOB"},
+    {NULL, NULL}};
+
+const FileFilter kMusicFilters[] = {
+    {"Supported Files", "*.RM;*.RMVB;*.AVI;*.WMV;*.WMA;*.ASF;*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MPA;*.MP2;*.MP3;*.MP4;*.DAT;*.MOV;*.VOB;*.WAV"},
+    {"Real Media Files(*.RM;*.RMVB)", "*.RM;*.RMVB"},
+    {"Windows AVI Files(*.AVI)", "*.AVI"},
+    {"Windows Media Video Files(*.WMV)", "*.WMV"},
+    {"Windows Media Audio Files(*.WMA)", "*.WMA"},
+    {"Advanced System Format(*.ASF)", "*.ASF"},
+    {"MPEG(*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MPA;*.MP2;*.MP3)", "*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MPA;*.MP2;*.MP3"},
+    {"MPEG4 Files(*.MP4)", "*.MP4"},
+    {"VCD(*.DAT)", "*.DAT"},
+    {"Quicktime Files(*.MOV)", "*.MOV"},
+    {"DVD(*.VOB)", "*.VOB"},
+    {NULL, NULL}};
+
+const FileFilter kPhotoFilters[] = {
+    {"Supported Files", "*.BMP;*.JPG;*.JPEG;*.GIF;*.TIF;*.TIFF;*.PNG"},
+    {"Still Image Files", "*.BMP;*.JPG;*.JPEG;*.GIF;*.TIF;*TIFF;*.PNG"},
+    {"Windows Bitmap(*.BMP)", "*.BMP"},
+    {"JPEG(*.JPG;*.JPEG)", "*.JPG;*.JPEG"},
+    {"GIF(*.GIF)", "*.GIF"},
+    {"Tagged Image Files(*.TIF;*.TIFF)", "*.TIF;*.TIFF"},
+    {"PNG(*.PNG)", "*.PNG"},
+    {"All Files", "*.*"},
+    {NULL, NULL}};
+
+const char* const kSavePathKeys[3] = {"VideoSavePath", "MusicSavePath", "PhotoSavePath"};
+const char* const kLastTypeKeys[3] = {"VideoLastOutputTypeIndex", "MusicLastOutputTypeIndex",
+                                      "PhotoLastOutputTypeIndex"};
+}  // namespace
+
+const FileFilter* OpenFileFiltersForPage(int page) {
+  switch (page) {
+    case 0: return kVideoFilters;
+    case 1: return kMusicFilters;
+    case 2: return kPhotoFilters;
+    default: return NULL;
+  }
+}
+
+HRESULT CCommandExecutive::OnCommandLine(const char*, int, SkinCommandParam*) { return S_OK; }
+
+void CCommandExecutive::AddFileToConverter(const char* path) {
+  int added = m_pIConverter ? m_pIConverter->AddFile(path) : 0;
+  LogPrint(LOG_TRACE, "Varno Reel Craft add file = %s! bRet = %d\n", path, added);
+}
+
+HRESULT CCommandExecutive::OnDropFiles(const char*, int, SkinCommandParam* param) {
+  if (!param || !param->nForce1) return E_FAIL;
+  HDROP drop = reinterpret_cast<HDROP>(param->nForce2);
+  LogPrint(LOG_TRACE, "Varno Reel Craft accept drop files!\n");
+  UINT count = DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0);
+  m_bAddingFiles = true;
+  for (UINT i = 0; i < count && !m_bConverting; ++i) {
+    char path[MAX_PATH] = {0};
+    DragQueryFileA(drop, i, path, MAX_PATH);
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      LogPrint(LOG_TRACE, "Directory is %s, continue!\n", path);
+      continue;
+    }
+    if (!PathFileExistsA(path)) {
+      LogPrint(LOG_TRACE, "File %s does not exist, continue!\n", path);
+      continue;
+    }
+    AddFileToConverter(path);
+  }
+  m_bAddingFiles = false;
+  DragFinish(drop);
+  UpdateButtonStates();
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnUpdateBtnState(const char*, int, SkinCommandParam*) {
+  if (m_pIPlayer && m_pIPlayer->IsPlaying()) RunCommand("Stop");
+  UpdateButtonStates();
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnCheckReelCraftTab(const char* name, int argument,
+                                               SkinCommandParam* param) {
+  if (!name || !param || !param->nForce1 || argument != 0) return E_FAIL;
+  SetControlValue("ShowVideoConverter", 0);
+  SetControlValue("ShowMusicConverter", 0);
+  SetControlValue("ShowStillCast", 0);
+  SetControlValue(reinterpret_cast<const char*>(param->nForce1), 1);
+  if (!m_pending.empty()) FlushUpdates();
+  return GetCurrentConverter();
+}
+
+HRESULT CCommandExecutive::OnConvert(const char*, int, SkinCommandParam*) {
+  if (!m_pIConverter) {
+    LogPrint(LOG_ERROR, "Converter NULL pointer!\n");
+    return E_POINTER;
+  }
+  if (!m_bConverting) {
+    IConverter* converter = m_pIConverter;
+    SetControlValue("Convert", 1);
+    UpdateButtonStates();
+    m_bConverting = true;
+    converter->Convert();
+    m_bConverting = false;
+    SetControlValue("Convert", 0);
+    UpdateButtonStates();
+    return S_OK;
+  }
+  // The second press, from inside the running conversion's message pumping.
+  if (m_pIConverter->StopConvert(0) != S_OK) {
+    SetControlValue("Convert", 0);
+    UpdateButtonStates();
+  }
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnOpenFolder(const char*, int, SkinCommandParam*) {
+  if (!m_pIConfigEx) return S_OK;
+  std::string path = GetConfigString("CurrentSavePath");
+  if (PathFileExistsA(path.c_str()))
+    VrcShellExecute(NULL, "open", path.c_str(), NULL, NULL, SW_SHOWNORMAL);
+  else
+    ShowMessageBox("Output path doesn't exist!", "Varno Reel Craft V2.0", MB_ICONHAND);
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnBrowse(const char*, int, SkinCommandParam* param) {
+  LogPrint(LOG_TRACE, "Browse! \n");
+  if (!m_pIConverter || !m_pIConfigEx || !m_pITranslater) return E_POINTER;
+  char title[260] = "Current Folder:";
+  m_pITranslater->TranslateString(title, "MiscStrings");
+  std::string folder;
+  if (!ChooseFolder(OwnerFor(param), title, 0x51, GetConfigString("CurrentSavePath").c_str(),
+                    &folder))
+    return S_OK;
+  LogPrint(LOG_INFO, "Browse = %s! \n", folder.c_str());
+  if (m_nCurrentPage >= 0 && m_nCurrentPage <= 2)
+    m_pIConfigEx->SetString(kSavePathKeys[m_nCurrentPage], folder.c_str(), 0);
+  m_pIConfigEx->SetString("CurrentSavePath", folder.c_str(), 0);
+  SetControlText("BrowseEdit", folder.c_str());
+  FlushUpdates();
+  m_pIConverter->UpdateOutputNames();
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnPowerOff(const char*, int, SkinCommandParam*) {
+  if (m_pIConverter && m_bConverting) m_pIConverter->StopConvert(1);
+  // The quit message ends the message loop, whichever window it names.
+  PostMessageA(MainWindow(), WM_QUIT, 0, 0);
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnAbout(const char*, int, SkinCommandParam*) {
+  if (!m_pIConfigEx) return E_POINTER;
+  m_pIConfigEx->ShowDialog(CONFIG_DLG_ABOUT, 0);
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnMinimize(const char*, int, SkinCommandParam*) {
+  ShowWindow(MainWindow(), SW_MINIMIZE);
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnHelp(const char*, int, SkinCommandParam*) {
+  OpenHelpTopic(NULL, "Overview.htm");
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnOption(const char*, int, SkinCommandParam*) {
+  if (!m_pIConfigEx) return E_POINTER;
+  if (m_pIConfigEx->ShowDialog(CONFIG_DLG_OPTIONS, 0) == 100) {
+    ISkinUI* skinUI = NULL;
+    if (SUCCEEDED(QueryModuleInterface(&CLSID_MainUIModule, &IID_ISkinUI,
+                                       reinterpret_cast<void**>(&skinUI))) &&
+        skinUI)
+      skinUI->ReloadSkin();
+  }
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnAddFiles(const char*, int, SkinCommandParam* param) {
+  LogPrint(LOG_TRACE, "Varno Reel Craft add files!\n");
+  if (!m_pITranslater || !m_pIConfigEx || !m_pIConverter || m_bConverting) return E_FAIL;
+  static const char* const kTitles[3] = {"Select Video Files", "Select Music Files",
+                                         "Select Photo Files"};
+  char title[260] = {0};
+  if (m_nCurrentPage >= 0 && m_nCurrentPage <= 2) {
+    lstrcpynA(title, kTitles[m_nCurrentPage], sizeof(title));
+    m_pITranslater->TranslateString(title, "MiscStrings");
+  }
+  const FileFilter* filters = OpenFileFiltersForPage(m_nCurrentPage);
+  LogPrint(LOG_TRACE, "Varno Reel Craft file filter = %s!\n",
+           filters ? filters[0].description : "");
+  // The Windows 9x family knows only the shorter record.
+  DWORD size = (GetVersion() & 0x80000000) ? OPENFILENAME_SIZE_VERSION_400A : sizeof(OPENFILENAMEA);
+  DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT | OFN_EXPLORER |
+                OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+  CFileOpenDialog dialog(OwnerFor(param), title[0] ? title : NULL, filters, flags,
+                         GetConfigString("LastOpenPath").c_str(), size);
+  if (dialog.DoModal()) {
+    m_pIConfigEx->SetString("LastOpenPath", dialog.GetPathName().c_str(), 0);
+    m_bAddingFiles = true;
+    for (const std::string& file : dialog.GetFiles()) AddFileToConverter(file.c_str());
+    m_bAddingFiles = false;
+  }
+  UpdateButtonStates();
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnDeleteFiles(const char*, int, SkinCommandParam*) {
+  if (!m_pIConverter || m_bConverting) return E_FAIL;
+  m_pIConverter->DeleteFiles();
+  UpdateButtonStates();
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnPlay(const char*, int, SkinCommandParam*) {
+  if (!m_pIPlayer || m_bConverting) return E_FAIL;
+  SetControlEnabled("Play", 0);
+  SetControlEnabled("Stop", 1);
+  FlushUpdates();
+  return m_pIPlayer->Play();
+}
+
+HRESULT CCommandExecutive::OnStop(const char*, int, SkinCommandParam*) {
+  if (!m_pIPlayer) return E_FAIL;
+  SetControlEnabled("Play", 1);
+  SetControlEnabled("Stop", 0);
+  SetControlValue("Play_Progress", 0);
+  SetControlEnabled("Play_Progress", 0);
+  SetControlText("Time", "");
+  FlushUpdates();
+  return m_pIPlayer->Stop();
+}
+
+HRESULT CCommandExecutive::OnPlayProgress(const char*, int, SkinCommandParam* param) {
+  if (m_pIPlayer && param && m_pIPlayer->Seek(static_cast<int>(param->nForce3))) return S_OK;
+  return E_FAIL;
+}
+
+HRESULT CCommandExecutive::OnHandleGraphEvent(const char*, int, SkinCommandParam*) {
+  if (!m_pIPlayer) return E_POINTER;
+  return m_pIPlayer->HandleGraphEvent();
+}
+
+HRESULT CCommandExecutive::OnOutputFormat(const char*, int, SkinCommandParam* param) {
+  if (!m_pIConfigEx || !m_pIConverter) return E_POINTER;
+  int index = param ? static_cast<int>(param->nForce3) : 0;
+  if (index == m_pIConfigEx->GetInt("CurrentLastOutputTypeIndex", 0, 1)) return S_OK;
+  if (m_nCurrentPage >= 0 && m_nCurrentPage <= 2)
+    m_pIConfigEx->SetInt(kLastTypeKeys[m_nCurrentPage], index, 0);
+  m_pIConfigEx->SetInt("CurrentLastOutputTypeIndex", index, 0);
+  m_pIConverter->ApplyOutputSettings();
+  SetControlValue("OutputFormat", index);
+  FlushUpdates();
+  if (m_nCurrentPage != 0) return S_OK;
+  if (m_pIConfigEx->GetInt("VideoLastOutputTypeData", 0, 1) == 7) {
+    char player[260] = {0};
+    if (m_pIConfigEx->GetString("GetPSPMP4Directory", player, sizeof(player), 0)) {
+      player[sizeof(player) - 1] = 0;
+      m_pIConfigEx->SetString("CurrentSavePath", player, 0);
+      SetControlText("BrowseEdit", player);
+      FlushUpdates();
+    }
+  } else {
+    std::string path = GetConfigString("VideoSavePath");
+    m_pIConfigEx->SetString("CurrentSavePath", path.c_str(), 0);
+    SetControlText("BrowseEdit", path.c_str());
+    FlushUpdates();
+  }
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnSetting(const char*, int, SkinCommandParam*) {
+  if (!m_pIConfigEx || !m_pIConverter) return E_POINTER;
+  int page = m_pIConfigEx->GetInt("ReelCraftLastPage", 0, 1);
+  if (m_pIConfigEx->ShowDialog(CONFIG_DLG_OUTPUT_SETTING + page, 0) == 1)
+    m_pIConverter->ApplyOutputSettings();
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnPhotoResolution(const char*, int, SkinCommandParam* param) {
+  if (!m_pIConfigEx || !param) return E_POINTER;
+  int index = static_cast<int>(param->nForce3);
+  if (index == m_pIConfigEx->GetInt("PhotoResolutionIndex", 0, 1)) return S_OK;
+  char section[64];
+  snprintf(section, sizeof(section), "PhotoResolution%d", index);
+  int width = m_pIConfigEx->GetIniInt(section, "2", 0, 1, NULL);
+  int height = m_pIConfigEx->GetIniInt(section, "3", 0, 1, NULL);
+  m_pIConfigEx->SetInt("PhotoResolutionIndex", index, 0);
+  m_pIConfigEx->SetInt("PhotoResolutionData", (width << 16) | (height & 0xFFFF), 0);
+  if (m_pIConverter) m_pIConverter->ApplyOutputSettings();
+  SetControlValue("PhotoResolution", index);
+  FlushUpdates();
+  return S_OK;
+}
+
+HRESULT CCommandExecutive::OnPhotoQuality(const char*, int, SkinCommandParam* param) {
+  if (!m_pIConfigEx || !param) return E_POINTER;
+  int index = static_cast<int>(param->nForce3);
+  char section[64];
+  snprintf(section, sizeof(section), "PhotoQuality%d", index);
+  int quality = m_pIConfigEx->GetIniInt(section, "2", 0, 1, NULL);
+  m_pIConfigEx->SetInt("PhotoQualityIndex", index, 0);
+  m_pIConfigEx->SetInt("PhotoQualityData", quality, 0);
+  SetControlValue("PhotoQuality", index);
+  return S_OK;
+}

@@ -1,0 +1,114 @@
+// What the command executive does with the conversion modules' events.
+#include <stdio.h>
+
+#include "CommandExecutive.h"
+
+HRESULT CCommandExecutive::OnModuleEvent(const GUID* moduleId, int code, INT_PTR p1, INT_PTR p2,
+                                         INT_PTR p3) {
+  bool music = VrcSameGuid(moduleId, &CLSID_MusicModule);
+  if (music || VrcSameGuid(moduleId, &CLSID_VideoModule)) {
+    HRESULT hr = HandleConverterEvent(code, p1, p2, p3, &m_nKeptPercent);
+    if (music && code == MEV_MUSIC_INFO) {
+      SetControlText("MusicInfo", reinterpret_cast<const char*>(p2));
+      FlushUpdates();
+    }
+    return hr;
+  }
+  if (VrcSameGuid(moduleId, &CLSID_PhotoModule)) return HandlePhotoEvent(code, p1, p2, p3);
+  return E_FAIL;
+}
+
+HRESULT CCommandExecutive::HandleConverterEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3,
+                                                int* keptPercent) {
+  switch (code) {
+    case MEV_CONVERT_PROGRESS:
+      SetControlValue("Convert_Progress", static_cast<int>(p1));
+      return RunCommand("UpdateBtnState");
+    case MEV_CONVERT_DONE:
+      if (p1 == 1) RunCommand("OpenFolder", p3, 1, p2);
+      return RunCommand("UpdateBtnState");
+    case MEV_POWER_OFF:
+      if (p1 == 1) {
+        if (p2 == 1 && m_pIConfigEx) m_pIConfigEx->SetInt("VRCExitWindowsEx", 1, 0);
+        RunCommand("Power_Off");
+      }
+      return E_FAIL;
+    case MEV_PROGRESS_INFO:
+      return HandleProgress(keptPercent, p1, p2, p3);
+    case MEV_PLAY:
+      return RunCommand("Play");
+    case MEV_MEDIA_INFO:
+      if (p2) SetControlText("FileSize", reinterpret_cast<const char*>(p2));
+      if (p3) SetControlText("VideoSize", reinterpret_cast<const char*>(p3));
+      FlushUpdates();
+      return RunCommand("UpdateBtnState");
+    case MEV_LIST_KEY:
+      if (p1 != VK_DELETE) return E_FAIL;
+      return RunCommand("DeleteFiles");
+    case MEV_GRAPH_EVENT:
+      return RunCommand("HandleGraphEvent");
+    case MEV_PLAY_PROGRESS:
+      SetControlValue("Play_Progress", static_cast<int>(p1));
+      if (p2) SetControlText("Time", reinterpret_cast<const char*>(p2));
+      UpdateButtonStates();
+      return E_FAIL;
+    case MEV_STOP:
+      return RunCommand("Stop");
+    case MEV_ADD_FILES:
+      return RunCommand("AddFiles", p3, p1, p2);
+    case MEV_DELETE_FILES:
+      return RunCommand("DeleteFiles");
+    case MEV_SELECT_ALL:
+      return S_OK;
+    case MEV_QUERY_ENABLED:
+      if (!IsControlEnabled(reinterpret_cast<const char*>(p1))) return E_FAIL;
+      if (p2) *reinterpret_cast<int*>(p2) = 1;
+      return S_OK;
+    case MEV_BROWSE:
+      RunCommand("Browse", p3, p1, p2);
+      return E_FAIL;
+    default:
+      return E_FAIL;
+  }
+}
+
+HRESULT CCommandExecutive::HandlePhotoEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
+  switch (code) {
+    case MEV_CONVERT_PROGRESS:
+    case MEV_CONVERT_DONE:
+    case MEV_POWER_OFF:
+    case MEV_LIST_KEY:
+    case MEV_DELETE_FILES:
+    case MEV_SELECT_ALL:
+    case MEV_QUERY_ENABLED:
+    case MEV_BROWSE:
+      return HandleConverterEvent(code, p1, p2, p3, &m_nPhotoKeptPercent);
+    case MEV_PROGRESS_INFO:
+      return HandleProgress(&m_nPhotoKeptPercent, p1, p2, p3);
+    case MEV_PLAY:
+    case MEV_MEDIA_INFO:
+      if (m_pIPhotoPreview) m_pIPhotoPreview->ShowSelectedPreview();
+      return RunCommand("UpdateBtnState");
+    case MEV_ADD_FILES:
+      return RunCommand("AddFiles");
+    default:
+      return E_FAIL;
+  }
+}
+
+HRESULT CCommandExecutive::HandleProgress(int* keptPercent, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
+  int percent = static_cast<int>(p1);
+  // A batch in progress does not fall back to 0 between its tasks.
+  if (*keptPercent >= 1 && *keptPercent <= 99 && percent == 0) return E_FAIL;
+  *keptPercent = percent;
+  SetControlValue("Convert_Progress", percent);
+  char progress[260] = "Progress:";
+  if (m_pITranslater) m_pITranslater->TranslateString(progress, "ToolTips");
+  progress[sizeof(progress) - 1] = 0;
+  char text[300];
+  snprintf(text, sizeof(text), "%s %d%%", progress, percent);
+  SetControlText("Progress", text);
+  if (p2) SetControlText("Information", reinterpret_cast<const char*>(p2));
+  if (p3) SetControlText("Estimated Time", reinterpret_cast<const char*>(p3));
+  return RunCommand("UpdateBtnState");
+}
