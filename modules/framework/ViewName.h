@@ -4,8 +4,11 @@
 #include <windows.h>
 #include <string.h>
 
+#include <algorithm>
+
 inline HRESULT CopyViewName(const char* name, char* buffer, int length) {
   if (!buffer) return E_POINTER;
-  if (length > 0) strncpy(buffer, name, static_cast<size_t>(length));
+  // The copy is meant to be cut without a terminator when it fills the buffer.
+  if (length > 0) memcpy(buffer, name, std::min(strlen(name) + 1, static_cast<size_t>(length)));
   return S_OK;
 }

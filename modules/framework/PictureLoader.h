@@ -1,0 +1,7 @@
+// Image file to bitmap through the platform's OLE picture loader.
+#pragma once
+#include <windows.h>
+
+// The caller owns the returned bitmap; NULL for a missing, empty or unknown
+// file. size (optional) receives the bitmap's width and height.
+HBITMAP LoadImageFile(const char* path, SIZE* size);
