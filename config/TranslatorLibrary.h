@@ -1,0 +1,37 @@
+// The language library: its handle and path, and the translator that its
+// export at ordinal 1 creates.
+#pragma once
+#include <windows.h>
+
+#include "VarnoTranslator.h"
+
+class CLibraryHolder {
+ public:
+  CLibraryHolder();
+  virtual ~CLibraryHolder();
+  // E_INVALIDARG for a NULL path, E_ACCESSDENIED when a library is already
+  // loaded, E_HANDLE when the library does not load.
+  virtual HRESULT Load(const char* path);
+  virtual void Unload();
+  HMODULE GetHandle() const { return m_hModule; }
+  const char* GetPath() const { return m_szPath; }
+
+ protected:
+  HMODULE m_hModule;
+  char m_szPath[MAX_PATH];
+};
+
+class CTranslatorLibrary : public CLibraryHolder {
+ public:
+  ~CTranslatorLibrary() override;
+  // Also creates the translator: E_NOTIMPL (library kept) without the
+  // export, else the export's result.
+  HRESULT Load(const char* path) override;
+  // Releases the translator, then frees the library.
+  void Unload() override;
+  ILanguageTranslater* GetTranslator() const { return m_pTranslator; }
+
+ private:
+  void ReleaseTranslator();
+  ILanguageTranslater* m_pTranslator = nullptr;
+};
