@@ -4,7 +4,7 @@
 # message pump and the DirectShow preview player.
 if(NOT TARGET convframework)
   add_library(convframework STATIC)
-  target_include_directories(convframework PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(convframework PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 endif()
 target_sources(convframework PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ConnectionPoint.cpp
