@@ -118,6 +118,8 @@ BOOL CWnd::DestroyWindow() {
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (ReflectToChild(message, wParam, lParam, &result)) return result;
   return DefWindowProc(message, wParam, lParam);
 }
 
@@ -148,9 +150,7 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPA
   }
   if (!wnd) return ::DefWindowProcA(hWnd, message, wParam, lParam);
 
-  LRESULT result = 0;
-  if (!ReflectToChild(message, wParam, lParam, &result))
-    result = wnd->WindowProc(message, wParam, lParam);
+  LRESULT result = wnd->WindowProc(message, wParam, lParam);
 
   if (message == WM_NCDESTROY) {
     // The object stays, the window is gone; the program's message loop ends

@@ -38,7 +38,9 @@ class CWnd {
   HWND m_hWnd;
 
  protected:
-  // Every message of the window; the default handling is DefWindowProc.
+  // Every message of the window. The default handling offers a child's
+  // notification to the child first, then calls DefWindowProc; an override
+  // that handles WM_NOTIFY itself calls it to keep the reflection.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // The window's own procedure (a subclassed control's) or the system's.
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,8 +3,7 @@
 #include <commctrl.h>
 #include <shlwapi.h>
 
-// The picture loader of the framework utilities (image file to bitmap).
-HBITMAP LoadImageFile(const char* path, SIZE* size);
+#include "PictureLoader.h"
 
 namespace {
 

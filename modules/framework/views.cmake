@@ -2,10 +2,6 @@
 # the model: the module base with its connection points and event firing,
 # the skinned list control and header, the task-list and playback views, the
 # message pump and the DirectShow preview player.
-if(NOT TARGET convframework)
-  add_library(convframework STATIC)
-  target_include_directories(convframework PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-endif()
 target_sources(convframework PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ConnectionPoint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConverterModuleBase.cpp
@@ -13,6 +9,7 @@ target_sources(convframework PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SkinHeaderCtrl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinListCtrl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TaskListCtrl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TaskListView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinWnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MessagePump.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DirectShowPlayer.cpp)

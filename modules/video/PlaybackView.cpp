@@ -1,0 +1,7 @@
+#include "PlaybackView.h"
+
+#include "ViewName.h"
+
+HRESULT CPlaybackView::GetViewName(char* buffer, int length) {
+  return CopyViewName("VideoPlaybackWndView", buffer, length);
+}

@@ -1,0 +1,8 @@
+// The video module's playback window.
+#pragma once
+#include "SkinWnd.h"
+
+class CPlaybackView : public CSkinWnd {
+ public:
+  HRESULT STDMETHODCALLTYPE GetViewName(char* buffer, int length) override;
+};
