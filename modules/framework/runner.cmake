@@ -4,4 +4,5 @@ target_sources(convframework PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/RunnerTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConvertRunner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EncoderConversions.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/VideoConvertRunner.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/VideoConvertRunner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TaskListRows.cpp)
