@@ -40,6 +40,14 @@ class Translator : public ::testing::Test {
   vrctest::TempDir m_dir;
 };
 
+// The dialog stand-in is a message-only window: under Wine a visible
+// window can fail while the desktop process is still coming up for the many
+// programs that the tests start at once.
+HWND CreateTestWindow(const char* cls, const char* text, DWORD style, HWND parent) {
+  return CreateWindowExA(0, cls, text, style, 0, 0, 80, 20, parent ? parent : HWND_MESSAGE, NULL,
+                         NULL, NULL);
+}
+
 }  // namespace
 
 TEST_F(Translator, HolderRefusesASecondLoadAndMissingFiles) {
@@ -154,13 +162,10 @@ TEST_F(Translator, MenusAndDialogsGetTheirTextsReplaced) {
   DestroyMenu(menu);
   EXPECT_EQ(E_INVALIDARG, t->TranslateMenu(NULL, "PopupMenus"));
 
-  HWND dialog = CreateWindowExA(0, "STATIC", "Options", WS_POPUP, 0, 0, 200, 100, NULL, NULL,
-                                NULL, NULL);
-  ASSERT_NE(nullptr, dialog);
-  HWND button = CreateWindowExA(0, "BUTTON", "Default", WS_CHILD, 0, 0, 80, 20, dialog, NULL,
-                                NULL, NULL);
-  HWND other = CreateWindowExA(0, "STATIC", "Unknown text", WS_CHILD, 0, 30, 80, 20, dialog,
-                               NULL, NULL, NULL);
+  HWND dialog = CreateTestWindow("STATIC", "Options", 0, NULL);
+  ASSERT_NE(nullptr, dialog) << "CreateWindowEx error " << GetLastError();
+  HWND button = CreateTestWindow("BUTTON", "Default", WS_CHILD, dialog);
+  HWND other = CreateTestWindow("STATIC", "Unknown text", WS_CHILD, dialog);
   ASSERT_EQ(S_OK, t->TranslateDialog(dialog, "OptionsDlg"));
   GetWindowTextA(dialog, text, sizeof(text));
   EXPECT_STREQ("Optionen", text);
