@@ -40,12 +40,8 @@ class Translator : public ::testing::Test {
   vrctest::TempDir m_dir;
 };
 
-// The dialog stand-in is a message-only window: under Wine a visible
-// window can fail while the desktop process is still coming up for the many
-// programs that the tests start at once.
 HWND CreateTestWindow(const char* cls, const char* text, DWORD style, HWND parent) {
-  return CreateWindowExA(0, cls, text, style, 0, 0, 80, 20, parent ? parent : HWND_MESSAGE, NULL,
-                         NULL, NULL);
+  return CreateWindowExA(0, cls, text, style, 0, 0, 80, 20, parent, NULL, NULL, NULL);
 }
 
 }  // namespace
@@ -162,7 +158,7 @@ TEST_F(Translator, MenusAndDialogsGetTheirTextsReplaced) {
   DestroyMenu(menu);
   EXPECT_EQ(E_INVALIDARG, t->TranslateMenu(NULL, "PopupMenus"));
 
-  HWND dialog = CreateTestWindow("STATIC", "Options", 0, NULL);
+  HWND dialog = CreateTestWindow("STATIC", "Options", WS_POPUP, NULL);
   ASSERT_NE(nullptr, dialog) << "CreateWindowEx error " << GetLastError();
   HWND button = CreateTestWindow("BUTTON", "Default", WS_CHILD, dialog);
   HWND other = CreateTestWindow("STATIC", "Unknown text", WS_CHILD, dialog);
