@@ -125,20 +125,21 @@ TEST(ModuleEvents, OtherModulesAndUnassignedCodesChangeNothing) {
     EXPECT_EQ(E_FAIL, w.Event(&CLSID_VideoModule, code)) << code;
 }
 
+std::vector<std::string> g_opened;
+HINSTANCE WINAPI RecordOpen(HWND, const char* verb, const char* file, const char*, const char*, int) {
+  g_opened.push_back(std::string(verb) + " " + file);
+  return reinterpret_cast<HINSTANCE>(33);
+}
+
 TEST(ModuleEvents, ConvertDoneOpensTheFolderEvenWhenDisabled) {
   fakes::Wiring w;
   ASSERT_EQ(S_OK, w.Init());
   vrctest::TempDir dir;
   w.config->strings["CurrentSavePath"] = dir.Path();
-  std::vector<std::string> opened;
-  static std::vector<std::string>* s_opened = &opened;
-  VrcSetShellExecuteSeam([](HWND, const char* verb, const char* file, const char*, const char*, int) {
-    s_opened->push_back(std::string(verb) + " " + file);
-    return reinterpret_cast<HINSTANCE>(33);
-  });
+  VrcSetShellExecuteSeam(RecordOpen);
   w.executive->SetControlEnabled("OpenFolder", 0);
   EXPECT_EQ(S_OK, w.Event(&CLSID_VideoModule, MEV_CONVERT_DONE, 1, 1, 1));
-  EXPECT_EQ((std::vector<std::string>{"open " + dir.Path()}), opened);
+  EXPECT_EQ((std::vector<std::string>{"open " + dir.Path()}), g_opened);
   VrcSetShellExecuteSeam(NULL);
 }
 
