@@ -56,15 +56,20 @@ SubOption TextField(const char* key, std::string* field, std::vector<std::string
           }};
 }
 
-// Splits "a=1:b:c=2" and applies each item through the table.
+// The items of a list such as "a=1:b" or "scale=1:2,harddup".
+std::vector<std::string> Split(const std::string& list, char separator) {
+  std::vector<std::string> items;
+  size_t begin = 0;
+  for (size_t end; (end = list.find(separator, begin)) != std::string::npos; begin = end + 1)
+    items.push_back(list.substr(begin, end - begin));
+  items.push_back(list.substr(begin));
+  return items;
+}
+
+// Applies each item of "a=1:b:c=2" through the table.
 bool ParseSubOptions(const std::string& option, const std::string& list,
                      const std::vector<SubOption>& table, std::string* error) {
-  size_t begin = 0;
-  while (begin <= list.size()) {
-    size_t end = list.find(':', begin);
-    if (end == std::string::npos) end = list.size();
-    std::string item = list.substr(begin, end - begin);
-    begin = end + 1;
+  for (const std::string& item : Split(list, ':')) {
     if (item.empty()) continue;
     size_t equals = item.find('=');
     std::string key = item.substr(0, equals);
@@ -114,12 +119,7 @@ std::vector<SubOption> XvidTable(XvidSettings* xvid) {
 
 // "-vf scale=w:h,harddup": the filters the encoder knows.
 bool ParseFilters(const std::string& chain, EncoderOptions* options, std::string* error) {
-  size_t begin = 0;
-  while (begin <= chain.size()) {
-    size_t end = chain.find(',', begin);
-    if (end == std::string::npos) end = chain.size();
-    std::string filter = chain.substr(begin, end - begin);
-    begin = end + 1;
+  for (const std::string& filter : Split(chain, ',')) {
     if (filter == "harddup") {
       options->hardDup = true;
     } else if (filter.compare(0, 6, "scale=") == 0) {
