@@ -47,7 +47,7 @@ BOOL CConverterManager::Init(const char* installFolder) {
 }
 
 void CConverterManager::LoadEngines(const char* folder) {
-  m_engines.clear();
+  ReleaseEngines();  // a second Init starts afresh
   std::string base = folder;
   if (base.empty() || base[base.size() - 1] != '\\') base += '\\';
   for (int i = 0; i < 3; ++i) {
@@ -88,6 +88,13 @@ IConvertEngine* CConverterManager::FindEngine(const char* inputFormat, const cha
 }
 
 void CConverterManager::UnloadEngines() {
+  ReleaseEngines();
+  delete m_pCodecLibrary;
+  m_pCodecLibrary = NULL;
+  m_outputTypes.clear();
+}
+
+void CConverterManager::ReleaseEngines() {
   // Each engine goes before the library that holds its code.
   for (size_t i = 0; i < m_engines.size(); ++i) {
     if (m_engines[i].engine) m_engines[i].engine->Release();
@@ -98,7 +105,4 @@ void CConverterManager::UnloadEngines() {
     }
   }
   m_engines.clear();
-  delete m_pCodecLibrary;
-  m_pCodecLibrary = NULL;
-  m_outputTypes.clear();
 }

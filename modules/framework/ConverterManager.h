@@ -50,6 +50,7 @@ class CConverterManager {
   void LoadEngines(const char* folder);
   HMODULE LoadEngine(const std::string& path);
   void UnloadEngines();
+  void ReleaseEngines();
 
   // A text of the format profile through the configuration (1024 characters).
   std::string ReadProfileText(const char* section, const char* key);

@@ -47,6 +47,7 @@ int FrameRateOf(REFERENCE_TIME frameDuration) {
 CTaskList::CTaskList()
     : m_pConfig(NULL), m_pManager(NULL), m_pfnProbe(&CMediaInfoCtrl::GetMediaInfo) {
   m_cache.depth = 0;
+  m_cache.namesChecked = false;
 }
 
 CTaskList::~CTaskList() {
@@ -61,14 +62,13 @@ void CTaskList::SetMediaProbe(PFN_MediaProbe probe) {
 CTaskList::CallScope::CallScope(CTaskList* list) : m_pList(list) {
   CallCache& cache = m_pList->m_cache;
   if (cache.depth++ > 0) return;
-  cache.audioChoicesFor = -1;
+  cache.preparedType = -1;
   cache.codecPositions.clear();
   cache.namingRead[0] = cache.namingRead[1] = false;
   cache.listed = false;
   cache.listedFolder.clear();
   cache.folderFiles.clear();
-  cache.taskNames.clear();
-  cache.namesCovered = 0;
+  cache.namesChecked = false;
 }
 
 CTaskList::CallScope::~CallScope() { --m_pList->m_cache.depth; }
@@ -118,7 +118,7 @@ const char* CTaskList::SupportedPatterns() {
 BOOL CTaskList::IsSupportedFile(const char* path) {
   if (!FileExists(path)) return FALSE;
   const char* ext = GetFileExt(path);
-  if (!ext || !*ext) return FALSE;
+  if (!ext || !ext[0] || !ext[1]) return FALSE;  // none, or a bare trailing dot
   std::string pattern = std::string("*") + ext;
   CharUpperBuffA(&pattern[0], (DWORD)pattern.size());
   return strstr(SupportedPatterns(), pattern.c_str()) != NULL;

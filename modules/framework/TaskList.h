@@ -59,7 +59,7 @@ class CTaskList {
   // folder's listing and the names of the tasks already named.
   struct CallCache {
     int depth;
-    int audioChoicesFor;
+    int preparedType;
     std::map<std::string, int> codecPositions;
     bool namingRead[2];
     BOOL namingOk[2];
@@ -68,8 +68,11 @@ class CTaskList {
     bool listed;
     std::string listedFolder;
     std::vector<std::string> folderFiles;  // upper case
-    std::unordered_set<std::string> taskNames;  // upper case
-    int namesCovered;
+    bool namesChecked;
+    // Kept from call to call and checked at the start of each: the tasks
+    // whose output names are indexed, with the name each had then.
+    std::vector<std::pair<const CTaskRecord*, std::string> > namedTasks;
+    std::unordered_multiset<std::string> taskNames;  // upper case
   };
   class CallScope {
    public:
@@ -84,13 +87,16 @@ class CTaskList {
   void ApplyProbeResult(CTaskRecord* task, int result, const VIDEOINFOHEADER& video,
                         const WAVEFORMATEX& audio);
   void FillFromCodecLibrary(CTaskRecord* task, int result);
-  void LoadAudioChoicesOnce(int typeId);
+  void PrepareOutputType(int typeId);
   int CodecPosition(const std::string& name, const GUID& kind, bool windowsMedia);
   void ApplyMpeg4FamilySettings(CTaskRecord* task, const char* audioName, const char* videoName);
   void ApplyStillImageSettings(CTaskRecord* task);
   void ApplyMp3Settings(CTaskRecord* task);
   BOOL OutputNaming(int kind, std::string* prefix, int* digits);
   bool NameTaken(const std::string& pattern, const std::string& name, int count);
+  // Indexes the output names of tasks 0..count-1.
+  void IndexTaskNames(int count);
+  void ForgetTaskNamesFrom(size_t first);
   void RenameTasks(bool reloadSettings);
   int Setting(const char* name) { return m_pConfig->GetInt(name, 0, 0); }
 

@@ -112,13 +112,38 @@ bool CTaskList::NameTaken(const std::string& base, const std::string& name, int 
   }
   if (AnyMatches(m_cache.folderFiles, fileBase, dotExtension)) return true;
   // Among the earlier tasks: the same output path in any letter case.
-  if (count < m_cache.namesCovered) {
-    m_cache.taskNames.clear();
-    m_cache.namesCovered = 0;
-  }
-  for (; m_cache.namesCovered < count && m_cache.namesCovered < GetCount(); ++m_cache.namesCovered)
-    m_cache.taskNames.insert(Upper(m_tasks[m_cache.namesCovered]->outputPath));
+  IndexTaskNames(count);
   return m_cache.taskNames.count(Upper(name)) > 0;
+}
+
+void CTaskList::IndexTaskNames(int count) {
+  std::vector<std::pair<const CTaskRecord*, std::string> >& named = m_cache.namedTasks;
+  if (!m_cache.namesChecked) {
+    // Tasks may have been deleted or renamed since the last call.
+    size_t same = 0;
+    while (same < named.size() && (int)same < GetCount() && named[same].first == m_tasks[same] &&
+           named[same].second == m_tasks[same]->outputPath)
+      ++same;
+    ForgetTaskNamesFrom(same);
+    m_cache.namesChecked = true;
+  }
+  if (count > GetCount()) count = GetCount();
+  if ((int)named.size() > count) ForgetTaskNamesFrom(count);
+  while ((int)named.size() < count) {
+    const CTaskRecord* task = m_tasks[named.size()];
+    named.push_back(std::make_pair(task, task->outputPath));
+    m_cache.taskNames.insert(Upper(task->outputPath));
+  }
+}
+
+void CTaskList::ForgetTaskNamesFrom(size_t first) {
+  std::vector<std::pair<const CTaskRecord*, std::string> >& named = m_cache.namedTasks;
+  for (size_t i = first; i < named.size(); ++i) {
+    std::unordered_multiset<std::string>::iterator found =
+        m_cache.taskNames.find(Upper(named[i].second));
+    if (found != m_cache.taskNames.end()) m_cache.taskNames.erase(found);
+  }
+  if (first < named.size()) named.erase(named.begin() + first, named.end());
 }
 
 std::string CTaskList::MakeUniqueOutputName(int count, const std::string& prefix,

@@ -49,10 +49,14 @@ void CTaskList::ReloadOutputSettings(CTaskRecord* task) {
   LoadOutputSettings(Setting("CurrentLastOutputTypeIndex"), task);
 }
 
-void CTaskList::LoadAudioChoicesOnce(int typeId) {
-  if (m_cache.depth > 0 && m_cache.audioChoicesFor == typeId) return;
+void CTaskList::PrepareOutputType(int typeId) {
+  // Both read the format profile; within one call they give the same
+  // answer for every task of the type.
+  if (m_cache.depth > 0 && m_cache.preparedType == typeId) return;
   m_pManager->LoadAudioChoices(typeId);
-  if (m_cache.depth > 0) m_cache.audioChoicesFor = typeId;
+  // Makes sure that "VideoSize" holds a size of this type.
+  m_pConfig->GetInt("GetVideoSize", typeId, 0);
+  if (m_cache.depth > 0) m_cache.preparedType = typeId;
 }
 
 int CTaskList::CodecPosition(const std::string& name, const GUID& kind, bool windowsMedia) {
@@ -78,8 +82,7 @@ BOOL CTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
     if (!m_pManager->GetOutputType(outputTypeIndex, &entry)) return FALSE;
     task->outputType = entry.id;
   }
-  LoadAudioChoicesOnce(task->outputType);
-  m_pConfig->GetInt("GetVideoSize", task->outputType, 0);
+  PrepareOutputType(task->outputType);
   switch (task->outputType) {
     case 0:
     case 3:

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# make-testmedia.sh <folder>: a few seconds of test pattern and tone in each
+# container that the video and music pages open and that ffmpeg writes, an
+# audio-only and a video-only file, a truncated and a garbage file.
+set -euo pipefail
+out="$1"
+mkdir -p "$out"
+ff() { /usr/bin/ffmpeg -nostdin -hide_banner -loglevel error -y "$@"; }
+video=(-f lavfi -i "testsrc=size=320x240:rate=25:duration=3")
+tone=(-f lavfi -i "sine=frequency=440:sample_rate=44100:duration=3")
+
+ff "${video[@]}" "${tone[@]}" -c:v mpeg4 -q:v 5 -c:a pcm_s16le -ac 2 "$out/clip.avi"
+ff "${video[@]}" "${tone[@]}" -c:v wmv2 -b:v 800k -c:a wmav2 -b:a 64k "$out/clip.wmv"
+ff "${video[@]}" "${tone[@]}" -c:v wmv2 -b:v 800k -c:a wmav2 -b:a 64k -f asf "$out/clip.asf"
+ff "${video[@]}" "${tone[@]}" -c:v mpeg1video -b:v 1000k -c:a mp2 -b:a 128k -f mpeg "$out/clip.mpg"
+ff "${video[@]}" "${tone[@]}" -c:v mpeg4 -q:v 5 -c:a aac -b:a 96k "$out/clip.mp4"
+ff "${video[@]}" "${tone[@]}" -c:v mpeg4 -q:v 5 -c:a aac -b:a 96k "$out/clip.mov"
+ff "${video[@]}" "${tone[@]}" -c:v mpeg2video -b:v 1500k -c:a mp2 -b:a 128k -f vob "$out/clip.vob"
+ff "${video[@]}" "${tone[@]}" -c:v rv10 -b:v 500k -c:a ac3 -b:a 64k -f rm "$out/clip.rm"
+ff "${tone[@]}" -c:a pcm_s16le "$out/tone.wav"
+ff "${tone[@]}" -c:a libmp3lame -b:a 128k "$out/tone.mp3"
+ff "${tone[@]}" -c:a wmav2 -b:a 64k "$out/tone.wma"
+ff "${tone[@]}" -c:a mp2 -b:a 128k -f mp2 "$out/tone.mp2"
+ff "${video[@]}" -an -c:v mpeg4 -q:v 5 "$out/silent.avi"
+ff "${tone[@]}" -c:a pcm_s16le -f avi "$out/soundonly.avi"
+ff -f lavfi -i "testsrc=size=64x48:rate=1:duration=1" -frames:v 1 "$out/picture.bmp"
+cp "$out/clip.mpg" "$out/clip.dat"  # a VCD track is an MPEG-1 program stream
+# The first 4 KB of a good file, and bytes that are no media at all.
+head -c 4096 "$out/clip.avi" > "$out/truncated.avi"
+head -c 65536 /dev/urandom > "$out/garbage.avi"
+: > "$out/empty.bmp"
