@@ -42,6 +42,24 @@ int LeadingNumber(const std::string& text) { return atoi(text.c_str()); }
 
 int ChannelCount(const std::string& text) { return _stricmp(text.c_str(), "MONO") == 0 ? 1 : 2; }
 
+typedef BOOL (*PFN_FitSize)(int maxWidth, int minWidth, int* w, int* h, double ratio);
+
+// Fits the source picture to a chosen size (width << 16 | height, or -1 for
+// none, then fallbackWidth is the target width). The chosen size's own
+// ratio counts only when the keep-ratio setting is 0.
+void FitPicture(CTaskRecord* task, PFN_FitSize fit, int packedSize, int keepRatio,
+                int fallbackWidth, int minWidth) {
+  int targetWidth = packedSize == -1 ? fallbackWidth : (int)HIWORD((DWORD)packedSize);
+  double ratio = 0;
+  if (packedSize != -1 && keepRatio == 0 && HIWORD((DWORD)packedSize) != 0)
+    ratio = (double)LOWORD((DWORD)packedSize) / HIWORD((DWORD)packedSize);
+  int w = task->sourceWidth, h = task->sourceHeight;
+  if (fit(targetWidth, minWidth, &w, &h, ratio)) {
+    task->width = w;
+    task->height = h;
+  }
+}
+
 }  // namespace
 
 void CTaskList::ReloadOutputSettings(CTaskRecord* task) {
@@ -130,18 +148,8 @@ void CTaskList::ApplyMpeg4FamilySettings(CTaskRecord* task, const char* audioNam
       }
     }
   }
-  int videoSize = Setting("VideoSize");
-  int minWidth = Setting("MinWidth");
-  int maxWidth = Setting("MaxWidth");
-  int targetWidth = videoSize == -1 ? maxWidth : (int)HIWORD((DWORD)videoSize);
-  double ratio = 0;
-  if (videoSize != -1 && Setting("KeepSourceRatio") == 0 && HIWORD((DWORD)videoSize) != 0)
-    ratio = (double)LOWORD((DWORD)videoSize) / HIWORD((DWORD)videoSize);
-  int w = task->sourceWidth, h = task->sourceHeight;
-  if (FitVideoSize(targetWidth, minWidth, &w, &h, ratio)) {
-    task->width = w;
-    task->height = h;
-  }
+  FitPicture(task, &FitVideoSize, Setting("VideoSize"), Setting("KeepSourceRatio"),
+             Setting("MaxWidth"), Setting("MinWidth"));
   task->videoQuality = OrFallback(Setting("VideoQuality"), task->defaultVideoQuality);
   task->keyFrameSpacing = OrFallback(Setting("VideoKeyFrame"), task->defaultKeyFrameSpacing);
   task->frameRate = OrFallback(Setting("VideoFPS"), task->sourceFrameRate);
@@ -163,17 +171,8 @@ void CTaskList::ApplyMpeg4FamilySettings(CTaskRecord* task, const char* audioNam
 }
 
 void CTaskList::ApplyStillImageSettings(CTaskRecord* task) {
-  int resolution = Setting("PhotoResolutionData");
-  int minWidth = Setting("PhotoMinWidth");
-  int targetWidth = resolution == -1 ? task->sourceWidth : (int)HIWORD((DWORD)resolution);
-  double ratio = 0;
-  if (resolution != -1 && Setting("KeepImageRatio") == 0 && HIWORD((DWORD)resolution) != 0)
-    ratio = (double)LOWORD((DWORD)resolution) / HIWORD((DWORD)resolution);
-  int w = task->sourceWidth, h = task->sourceHeight;
-  if (FitImageSize(targetWidth, minWidth, &w, &h, ratio)) {
-    task->width = w;
-    task->height = h;
-  }
+  FitPicture(task, &FitImageSize, Setting("PhotoResolutionData"), Setting("KeepImageRatio"),
+             task->sourceWidth, Setting("PhotoMinWidth"));
   task->videoQuality = Setting("PhotoQualityData");
 }
 

@@ -49,7 +49,7 @@ std::vector<FORMATROW> ReadRows(const char* section) {
   return rows;
 }
 
-class CFixtureEngine : public IConvertEngine {
+class CFixtureEngine final : public IConvertEngine {
  public:
   CFixtureEngine() : m_input(ReadRows("Input")), m_output(ReadRows("Output")) {
     Journal("create");

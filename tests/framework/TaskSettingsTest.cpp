@@ -194,4 +194,35 @@ TEST_F(TaskSettingsTest, DeletingTasksRemovesTheirTemporaryFiles) {
   EXPECT_EQ(nullptr, fixture.list.GetTask(-1));
 }
 
+TEST_F(TaskSettingsTest, StillImageAndMp3TasksTakeTheirOwnSettings) {
+  ASSERT_TRUE(fixture.Init());
+  CTaskRecord photo;
+  photo.outputType = kOutputTypeStillImage;
+  photo.sourceWidth = 1600;
+  photo.sourceHeight = 1200;
+  fixture.config.Set("PhotoResolutionData", (800 << 16) | 450);
+  fixture.config.Set("KeepImageRatio", 0);
+  fixture.config.Set("PhotoQualityData", 85);
+  ASSERT_TRUE(fixture.list.LoadOutputSettings(0, &photo));
+  EXPECT_EQ(kOutputTypeStillImage, photo.outputType);  // not looked up
+  EXPECT_EQ(800, photo.width);
+  EXPECT_EQ(450, photo.height);
+  EXPECT_EQ(85, photo.videoQuality);
+  fixture.config.Set("KeepImageRatio", 1);
+  ASSERT_TRUE(fixture.list.LoadOutputSettings(0, &photo));
+  EXPECT_EQ(600, photo.height);
+
+  CTaskRecord music;
+  music.outputType = kOutputTypeMp3;
+  fixture.config.Set("MP3SamplingRate", 96000);
+  fixture.config.Set("MP3Bitrate", 192);
+  fixture.config.Set("MP3Channel", 1);
+  ASSERT_TRUE(fixture.list.LoadOutputSettings(0, &music));
+  EXPECT_EQ(48000, music.sampleRate);
+  EXPECT_EQ(192, music.audioBitRate);
+  EXPECT_EQ(1, music.channels);
+  EXPECT_EQ(2, music.audioCodec);
+  EXPECT_EQ((std::vector<int>{8, 8, 9}), fixture.config.videoSizeQueries);  // once per call
+}
+
 }  // namespace
