@@ -72,6 +72,11 @@ TEST_F(TaskNamingTest, ApplyingATypeRenamesEveryTaskInOrder) {
   EXPECT_EQ((std::vector<std::string>{"a.MP4", "a_001.MP4", "b.MP4"}), names);
   EXPECT_EQ(5, fixture.config.Int("CurrentLastOutputTypeData"));
   EXPECT_EQ(5, fixture.config.Int("VideoLastOutputTypeData"));
+  EXPECT_TRUE(fixture.list.IsMpeg4FamilyType());
+  fixture.UseOutputType(0);
+  EXPECT_FALSE(fixture.list.IsMpeg4FamilyType());
+  fixture.UseOutputType(99);
+  EXPECT_FALSE(fixture.list.ApplyOutputType());
 }
 
 TEST_F(TaskNamingTest, AllCountersTakenLeavesTheFirstGuess) {
@@ -153,10 +158,15 @@ TEST_F(TaskNamingTest, ProfileNamingNumbersWithItsPrefixAndCount) {
 }
 
 TEST_F(TaskNamingTest, OverlongPathsAreRefusedNotCut) {
-  std::string deep = fixture.sources.Path() + std::string(200, 'd');
-  CreateDirectoryA(deep.c_str(), NULL);
+  std::string deep = fixture.sources.Path() + std::string(180, 'd');
+  ASSERT_TRUE(CreateDirectoryA(deep.c_str(), NULL));
+  // A file whose full path is longer than 260 characters (made through the
+  // long-path form, which the ANSI calls do not take).
   std::string source = deep + "\\" + std::string(70, 's') + ".avi";
-  vrctest::WriteFile(source, "");
+  std::wstring wide = L"\\\\?\\" + std::wstring(source.begin(), source.end());
+  HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  CloseHandle(file);
   EXPECT_EQ(nullptr, fixture.list.AddFile(source.c_str()));
   EXPECT_EQ(0, fixture.list.GetCount());
 
