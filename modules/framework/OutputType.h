@@ -1,13 +1,7 @@
-// One output type of the format profile as the conversion modules load it.
+// The output types of the format profile as the conversion modules load
+// them; the record itself is shared with the configuration store.
 #pragma once
-#include <string>
-
-struct OutputTypeEntry {
-  int id;
-  std::string audioCodec;
-  std::string videoCodec;
-  std::string description;
-};
+#include "OutputTypeEntry.h"
 
 // The most output types a profile can hold ([OT0] to [OT19]).
 enum { kMaxOutputTypes = 20 };

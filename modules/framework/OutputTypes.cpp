@@ -42,35 +42,38 @@ void CConverterManager::LoadOutputTypes() {
     char section[16];
     snprintf(section, sizeof(section), "OT%d", n);
     if (ReadProfileInt(section, "Disable", -1) == 1) continue;
-    OutputTypeEntry entry;
-    entry.id = ReadProfileInt(section, "ID", -1);
-    if (entry.id == -1) continue;
-    if (!LookupCodecName(ReadProfileText(section, "AP").c_str(), &entry.audioCodec, TRUE) ||
-        entry.audioCodec.empty())
+    int id = ReadProfileInt(section, "ID", -1);
+    if (id == -1) continue;
+    std::string audio, video;
+    if (!LookupCodecName(ReadProfileText(section, "AP").c_str(), &audio, TRUE) || audio.empty())
       continue;
-    if ((entry.audioCodec == kWma9 || entry.audioCodec == kWma9Pro) &&
-        FindWMCodecIndex(entry.audioCodec.c_str(), &MEDIATYPE_Audio) == -1)
-      entry.audioCodec = kWma91;
-    if (!LookupCodecName(ReadProfileText(section, "VP").c_str(), &entry.videoCodec, FALSE) ||
-        entry.videoCodec.empty())
+    if ((audio == kWma9 || audio == kWma9Pro) &&
+        FindWMCodecIndex(audio.c_str(), &MEDIATYPE_Audio) == -1)
+      audio = kWma91;
+    if (!LookupCodecName(ReadProfileText(section, "VP").c_str(), &video, FALSE) || video.empty())
       continue;
-    entry.description = ReadProfileText(section, "Desc");
-    if (entry.description.empty()) continue;
+    std::string description = ReadProfileText(section, "Desc");
+    if (description.empty()) continue;
     if (n == kMaxOutputTypes - 1) {
       // The user-defined type: its id and codecs come from the settings.
       if (userFormat < 0 || userFormat > 7) {
-        entry.id = 1;
-        entry.audioCodec = "MPEG-1";
-        entry.videoCodec = "MPEG-4";
-        m_pConfig->SetString("UserDefinedAudioCodec", entry.audioCodec.c_str(), 0);
-        m_pConfig->SetString("UserDefinedVideoCodec", entry.videoCodec.c_str(), 0);
+        id = 1;
+        audio = "MPEG-1";
+        video = "MPEG-4";
+        m_pConfig->SetString("UserDefinedAudioCodec", audio.c_str(), 0);
+        m_pConfig->SetString("UserDefinedVideoCodec", video.c_str(), 0);
       } else {
-        entry.id = userFormat;
-        if (userAudio[0]) entry.audioCodec = userAudio;
-        if (userVideo[0]) entry.videoCodec = userVideo;
+        id = userFormat;
+        if (userAudio[0]) audio = userAudio;
+        if (userVideo[0]) video = userVideo;
       }
       m_pConfig->SetInt("UseUserDefined", 1, 0);
     }
+    OutputTypeEntry entry;
+    entry.id = id;
+    lstrcpynA(entry.audioCodec, audio.c_str(), sizeof(entry.audioCodec));
+    lstrcpynA(entry.videoCodec, video.c_str(), sizeof(entry.videoCodec));
+    lstrcpynA(entry.description, description.c_str(), sizeof(entry.description));
     m_outputTypes.push_back(entry);
   }
 }
@@ -85,8 +88,7 @@ BOOL CConverterManager::GetOutputType(int index, OutputTypeEntry* out) const {
   if (!m_pConfig || !out) return FALSE;
   if (index < 0 || index >= kMaxOutputTypes || index >= (int)m_outputTypes.size()) return FALSE;
   *out = m_outputTypes[index];
-  return out->id != -1 && !out->audioCodec.empty() && !out->videoCodec.empty() &&
-         !out->description.empty();
+  return out->id != -1 && out->audioCodec[0] && out->videoCodec[0] && out->description[0];
 }
 
 void CConverterManager::LoadAudioChoices(int outputTypeId) {

@@ -94,8 +94,7 @@ int CTaskList::CodecPosition(const std::string& name, const GUID& kind, bool win
 BOOL CTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
   if (!m_pConfig || !m_pManager || !task) return FALSE;
   CallScope scope(this);
-  OutputTypeEntry entry;
-  entry.id = task->outputType;
+  OutputTypeEntry entry = {task->outputType, "", "", ""};
   if (task->outputType != kOutputTypeStillImage && task->outputType != kOutputTypeMp3) {
     if (!m_pManager->GetOutputType(outputTypeIndex, &entry)) return FALSE;
     task->outputType = entry.id;
@@ -111,14 +110,14 @@ BOOL CTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
       task->videoCodecIndex = CodecPosition(entry.videoCodec, MEDIATYPE_Video, true);
       task->audioCodec = CodecPosition(entry.audioCodec, MEDIATYPE_Audio, true);
       task->audioFormatIndex = Setting("AudioFormatData");
-      ApplyMpeg4FamilySettings(task, entry.audioCodec.c_str(), entry.videoCodec.c_str());
+      ApplyMpeg4FamilySettings(task, entry.audioCodec, entry.videoCodec);
       break;
     case 1:
     case 4:
     case 5:
     case 6:
     case 7:
-      ApplyMpeg4FamilySettings(task, entry.audioCodec.c_str(), entry.videoCodec.c_str());
+      ApplyMpeg4FamilySettings(task, entry.audioCodec, entry.videoCodec);
       break;
     case kOutputTypeStillImage:
       ApplyStillImageSettings(task);

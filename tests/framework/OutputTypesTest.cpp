@@ -43,9 +43,9 @@ TEST_F(OutputTypesTest, UnusableSectionsAreSkipped) {
   EXPECT_EQ((std::vector<int>{0, 1, 2, 4, 9}), Ids());
   OutputTypeEntry entry;
   ASSERT_TRUE(fixture.manager.GetOutputType(3, &entry));
-  EXPECT_EQ("four", entry.description);
-  EXPECT_EQ("MPEG-1", entry.audioCodec);
-  EXPECT_EQ("MPEG-4", entry.videoCodec);
+  EXPECT_STREQ("four", entry.description);
+  EXPECT_STREQ("MPEG-1", entry.audioCodec);
+  EXPECT_STREQ("MPEG-4", entry.videoCodec);
   EXPECT_FALSE(fixture.manager.GetOutputType(5, &entry));
   EXPECT_FALSE(fixture.manager.GetOutputType(-1, &entry));
   EXPECT_EQ(0, fixture.config.Int("UseUserDefined"));
@@ -74,8 +74,8 @@ TEST_F(OutputTypesTest, UserDefinedTypeTakesItsIdAndCodecsFromTheSettings) {
     OutputTypeEntry entry;
     ASSERT_TRUE(fixture.manager.GetOutputType(0, &entry));
     EXPECT_EQ(c.id, entry.id);
-    EXPECT_EQ(c.audio, entry.audioCodec);
-    EXPECT_EQ(c.video, entry.videoCodec);
+    EXPECT_STREQ(c.audio, entry.audioCodec);
+    EXPECT_STREQ(c.video, entry.videoCodec);
     EXPECT_EQ(1, fixture.config.Int("UseUserDefined"));
     if (c.format < 0 || c.format > 7) {
       EXPECT_EQ("MPEG-1", fixture.config.Text("UserDefinedAudioCodec"));
@@ -90,7 +90,7 @@ TEST_F(OutputTypesTest, WindowsMediaAudio9FallsBackWhenNotInstalled) {
   OutputTypeEntry entry;
   ASSERT_TRUE(fixture.manager.GetOutputType(0, &entry));
   // Wine's Windows Media runtime lists no codecs, so the name is replaced.
-  EXPECT_EQ("Windows Media Audio 9.1", entry.audioCodec);
+  EXPECT_STREQ("Windows Media Audio 9.1", entry.audioCodec);
 }
 
 TEST_F(OutputTypesTest, AudioChoiceListsPerType) {
@@ -184,6 +184,35 @@ TEST_F(OutputTypesTest, NamingOptionsAndCommandTemplates) {
   EXPECT_EQ("-i |INPUTFILE |", command);
   EXPECT_FALSE(fixture.manager.GetCodecCommand(2, &command));
   EXPECT_FALSE(fixture.manager.GetCodecCommand(1, &command));
+}
+
+TEST_F(OutputTypesTest, EveryTypeOfTheShippedProfileLoads) {
+  std::string shipped = vrctest::ProgramFolder() + "Configs\\Formats.ini";
+  ASSERT_TRUE(vrctest::FileExists(shipped));
+  ASSERT_TRUE(InitWith(vrctest::ReadFile(shipped)));
+  int sections = 0;
+  for (int n = 0; n < kMaxOutputTypes; ++n) {
+    std::string section = "OT" + std::to_string(n);
+    std::string file = fixture.install.File("Formats.ini");
+    if ((int)GetPrivateProfileIntA(section.c_str(), "ID", -1, file.c_str()) != -1 &&
+        GetPrivateProfileIntA(section.c_str(), "Disable", -1, file.c_str()) != 1)
+      ++sections;
+  }
+  EXPECT_GT(sections, 0);
+  EXPECT_EQ(sections, fixture.manager.GetOutputTypeCount());
+  for (int i = 0; i < fixture.manager.GetOutputTypeCount(); ++i) {
+    SCOPED_TRACE(i);
+    OutputTypeEntry entry;
+    EXPECT_TRUE(fixture.manager.GetOutputType(i, &entry));
+    // Each type's settings apply to a task.
+    fixture.UseOutputType(i);
+    CTaskRecord task;
+    task.sourceWidth = 320;
+    task.sourceHeight = 240;
+    task.sourcePath = fixture.Source("a.avi");
+    EXPECT_TRUE(fixture.list.LoadOutputSettings(i, &task));
+    EXPECT_EQ(entry.id, task.outputType);
+  }
 }
 
 TEST_F(OutputTypesTest, NothingWithoutConfiguration) {
