@@ -9,7 +9,9 @@
 #include "MessagePump.h"
 #include "PlaybackView.h"
 #include "SkinScrollBar.h"
+#include "TaskListRows.h"
 #include "VarnoModuleEvents.h"
+#include "VideoConvertRunner.h"
 #include "VideoTaskListView.h"
 
 namespace {
@@ -42,7 +44,8 @@ CVideoModule::CVideoModule()
       m_pHolder(NULL),
       m_pPlaybackView(NULL),
       m_pPlayer(NULL),
-      m_bConverting(false) {
+      m_bConverting(false),
+      m_pRunner(NULL) {
   m_moduleId = CLSID_VideoModule;
 }
 
@@ -251,15 +254,24 @@ int CVideoModule::Convert() {
   return result;
 }
 
-int CVideoModule::RunConversion(ILanguageTranslater*, IVarnoConfigEx*) {
-  // The conversion runner is not part of the module yet: nothing converted.
-  LogPrint(LOG_WARNING, "No conversion runner: nothing converted!\n");
-  return 0;
+int CVideoModule::RunConversion(ILanguageTranslater* translator, IVarnoConfigEx* config) {
+  CVideoConvertRunner runner;
+  CTaskListRows rows(m_pTaskListView);
+  runner.SetTaskList(&m_taskList);
+  runner.SetConverterManager(&m_manager);
+  runner.SetListControl(m_pTaskListView ? &rows : NULL);
+  runner.SetNotify(static_cast<IModuleNotify*>(this));
+  runner.SetTranslator(translator);
+  runner.SetConfig(config);
+  m_pRunner = &runner;
+  int result = runner.Run();
+  m_pRunner = NULL;
+  return result;
 }
 
-int CVideoModule::StopConvert(int) {
-  // Only a running batch can be stopped; without a runner none ever runs.
-  return 0;
+int CVideoModule::StopConvert(int force) {
+  // Only a running batch can be stopped.
+  return m_pRunner ? m_pRunner->ConfirmAbort(force) : 0;
 }
 
 int CVideoModule::AddFile(const char* path) {

@@ -26,6 +26,8 @@ class CListHolderWnd : public CWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
+class CVideoConvertRunner;
+
 class CVideoModule : public CConverterModuleBase,
                      public IPlayer,
                      public IConverter,
@@ -77,8 +79,8 @@ class CVideoModule : public CConverterModuleBase,
   const std::string& VideoSizeText() const { return m_videoSizeText; }
 
  protected:
-  // The batch itself: where the conversion runner takes over the task list.
-  // Until it is part of the module, nothing is converted and 0 is returned.
+  // The batch itself: a conversion runner on this stack frame, wired to the
+  // module's task list, manager and view, runs every task.
   virtual int RunConversion(ILanguageTranslater* translator, IVarnoConfigEx* config);
 
  private:
@@ -100,6 +102,7 @@ class CVideoModule : public CConverterModuleBase,
   CTaskList m_taskList;
   CConverterManager m_manager;
   bool m_bConverting;  // while Convert runs (StopConvert arrives re-entrantly)
+  CVideoConvertRunner* m_pRunner;  // the running batch's runner, or NULL
   std::string m_positionText;
   std::string m_fileSizeText;
   std::string m_videoSizeText;
