@@ -78,6 +78,9 @@ HRESULT CCommandExecutive::OnDropFiles(const char*, int, SkinCommandParam* param
   LogPrint(LOG_TRACE, "Varno Reel Craft accept drop files!\n");
   UINT count = DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0);
   m_bAddingFiles = true;
+  // Adding pumps messages: the buttons that must not be pressed meanwhile go
+  // off now, not only at the end.
+  UpdateButtonStates();
   for (UINT i = 0; i < count && !m_bConverting; ++i) {
     char path[MAX_PATH] = {0};
     DragQueryFileA(drop, i, path, MAX_PATH);
@@ -225,6 +228,7 @@ HRESULT CCommandExecutive::OnAddFiles(const char*, int, SkinCommandParam* param)
   if (dialog.DoModal()) {
     m_pIConfigEx->SetString("LastOpenPath", dialog.GetPathName().c_str(), 0);
     m_bAddingFiles = true;
+    UpdateButtonStates();
     for (const std::string& file : dialog.GetFiles()) AddFileToConverter(file.c_str());
     m_bAddingFiles = false;
   }

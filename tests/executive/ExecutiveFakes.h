@@ -72,12 +72,14 @@ class Config : public CModuleBase, public IVarnoConfigEx, public ILanguageTransl
 class Point : public IConnectionPoint {
  public:
   std::vector<IModuleEvents*> sinks;
+  HRESULT adviseResult = S_OK;
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
   ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override {
+    if (FAILED(adviseResult)) return adviseResult;
     IModuleEvents* events = NULL;
     if (FAILED(sink->QueryInterface(IID_IModuleEvents, reinterpret_cast<void**>(&events)))) return E_FAIL;
     sinks.push_back(events);

@@ -61,6 +61,15 @@ TEST(Handlers, SecondConvertDuringABatchAsksTheModuleToStop) {
   }
 }
 
+TEST(Executive, AFailedAdviseOnAnyModuleFailsTheStartUp) {
+  for (int failing = 0; failing < 3; ++failing) {
+    fakes::Wiring w;
+    fakes::Converter* modules[3] = {w.video, w.music, w.photo};
+    modules[failing]->point.adviseResult = CONNECT_E_ADVISELIMIT;
+    EXPECT_EQ(CONNECT_E_ADVISELIMIT, w.Init()) << failing;
+  }
+}
+
 TEST(Handlers, ConvertWithoutConverterFails) {
   fakes::Wiring w;
   w.config->ints["ReelCraftLastPage"] = 7;  // no such page: no converter
