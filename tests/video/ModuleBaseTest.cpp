@@ -46,6 +46,9 @@ class ModuleEventFiring : public ::testing::Test {
     ASSERT_EQ(S_OK, container->FindConnectionPoint(IID_IModuleEvents, &point));
   }
   void TearDown() override { point->Release(); }
+  // The sinks outlive the module, whose points still hold them at its end.
+  std::vector<RecordedEvent> journal;
+  CRecordingSink first{"first", true, &journal}, second{"second", true, &journal};
   CTestModule module;
   IConnectionPoint* point = NULL;
 };
@@ -60,8 +63,6 @@ TEST_F(ModuleEventFiring, NoSinkAdvisedIsStillSuccess) {
 }
 
 TEST_F(ModuleEventFiring, TwoSinksReceiveEveryEventInAdviseOrder) {
-  std::vector<RecordedEvent> journal;
-  CRecordingSink first("first", true, &journal), second("second", true, &journal);
   DWORD cookie;
   ASSERT_EQ(S_OK, point->Advise(first.Unknown(), &cookie));
   ASSERT_EQ(S_OK, point->Advise(second.Unknown(), &cookie));
@@ -84,8 +85,8 @@ TEST_F(ModuleEventFiring, TwoSinksReceiveEveryEventInAdviseOrder) {
 }
 
 TEST_F(ModuleEventFiring, SinkThatUnadvisesDuringAnEventShortensTheListSafely) {
-  std::vector<RecordedEvent> journal;
-  CRecordingSink leaving("leaving", true, &journal), staying("staying", true, &journal);
+  CRecordingSink& leaving = first;
+  CRecordingSink& staying = second;
   DWORD leavingCookie, stayingCookie;
   ASSERT_EQ(S_OK, point->Advise(leaving.Unknown(), &leavingCookie));
   ASSERT_EQ(S_OK, point->Advise(staying.Unknown(), &stayingCookie));
@@ -95,11 +96,11 @@ TEST_F(ModuleEventFiring, SinkThatUnadvisesDuringAnEventShortensTheListSafely) {
   // The count was read once: the second index is now past the end and is
   // skipped; the next event reaches the remaining sink.
   ASSERT_EQ(1u, journal.size());
-  EXPECT_EQ("leaving", journal[0].sink);
+  EXPECT_EQ("first", journal[0].sink);
   EXPECT_EQ(1, leaving.References());
   EXPECT_EQ(S_OK, module.FireModuleEvent(MEV_DELETE_FILES, 0, 0, 0));
   ASSERT_EQ(2u, journal.size());
-  EXPECT_EQ("staying", journal[1].sink);
+  EXPECT_EQ("second", journal[1].sink);
 }
 
 TEST(ModuleViews, ViewListRecordsCreatedViewsAndRefusesStrangers) {
