@@ -46,6 +46,14 @@ vrc_env_start() {
     "$WINESERVER" -w
   fi
   "$WINESERVER" -p
+  # A program that crashes ends at once: no debugger is started for it (one
+  # would wait for a user and hold the test until its time-out).
+  if [ ! -f "$WINEPREFIX/.vrc-no-debugger" ]; then
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug'
+    "$WINELOADER" reg add "$key" /v Debugger /t REG_SZ /d "" /f >/dev/null 2>&1 || true
+    "$WINELOADER" reg add "$key" /v Auto /t REG_SZ /d 1 /f >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.vrc-no-debugger"
+  fi
   # Start Wine's own background processes now, detached from any pipe: a
   # test whose output is captured must not find them holding its pipe open.
   "$WINELOADER" cmd /c exit </dev/null >/dev/null 2>&1 || true

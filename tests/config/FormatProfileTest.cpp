@@ -169,7 +169,6 @@ TEST_F(FormatProfile, OutputTypesSkipDisabledAndIncompleteEntries) {
   EXPECT_EQ(1, config.GetInt("UseUserDefined", 0, 1));
   EXPECT_FALSE(GetOutputType(3, &entry));
   EXPECT_FALSE(GetOutputType(-1, &entry));
-  config.Release();
 }
 
 TEST_F(FormatProfile, UserDefinedTypeTakesTheStoredChoice) {
@@ -185,7 +184,6 @@ TEST_F(FormatProfile, UserDefinedTypeTakesTheStoredChoice) {
   EXPECT_EQ(5, entry.id);
   EXPECT_STREQ("MPEG4 AAC", entry.audioCodec);
   EXPECT_STREQ("MPEG-4", entry.videoCodec);  // no stored video codec: the profile's
-  config.Release();
 }
 
 TEST_F(FormatProfile, FirstRunDefaults) {
@@ -222,7 +220,6 @@ TEST_F(FormatProfile, FirstRunDefaults) {
   EXPECT_STREQ("", text);  // an absent ImageTempDir
   config.GetString("PSPMP4Directory", text, sizeof(text), 0);
   EXPECT_STREQ("MP_ROOT\\100MNV01", text);
-  config.Release();
 }
 
 TEST_F(FormatProfile, ShippedProfileHasEveryList) {
