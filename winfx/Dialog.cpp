@@ -39,9 +39,6 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hWnd, UINT message, WPARAM wPara
     return TRUE;
   }
   INT_PTR handled = dialog->DialogProc(message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    dialog->Detach();
-    dialog->PostNcDestroy();
-  }
+  if (message == WM_NCDESTROY) dialog->OnFinalMessage(hWnd);
   return handled;
 }

@@ -152,13 +152,15 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 
   LRESULT result = wnd->WindowProc(message, wParam, lParam);
 
-  if (message == WM_NCDESTROY) {
-    // The object stays, the window is gone; the program's message loop ends
-    // with its main window.
-    if (wnd->m_hWnd == hWnd) wnd->Detach();
-    CWinFxApp* app = WinFxGetApp();
-    if (app && app->GetMainWnd() == hWnd) PostQuitMessage(0);
-    wnd->PostNcDestroy();
-  }
+  if (message == WM_NCDESTROY) wnd->OnFinalMessage(hWnd);
   return result;
+}
+
+void CWnd::OnFinalMessage(HWND hWnd) {
+  // The object stays, the window is gone; the program's message loop ends
+  // with its main window.
+  if (m_hWnd == hWnd) Detach();
+  CWinFxApp* app = WinFxGetApp();
+  if (app && app->GetMainWnd() == hWnd) PostQuitMessage(0);
+  PostNcDestroy();
 }

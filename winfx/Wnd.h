@@ -58,6 +58,8 @@ class CWnd {
   static BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   void Attach(HWND hWnd);
   void Detach();
+  // WM_NCDESTROY: detaches, ends the message loop with the main window.
+  void OnFinalMessage(HWND hWnd);
 
   WNDPROC m_pfnSuper;  // the subclassed window's own procedure, or NULL
 

@@ -1,18 +1,13 @@
 #include "SkinWnd.h"
 
 #include "VarnoModuleEvents.h"
-#include "ViewName.h"
+#include "ViewHelpers.h"
 
 CSkinWnd::CSkinWnd() : m_pNotify(NULL) { SetRectEmpty(&m_margins); }
 
 BOOL CSkinWnd::Create(const RECT* rect, HWND parent, const char*) {
   if (!rect) return FALSE;
-  RECT parentRect = {};
-  GetWindowRect(parent, &parentRect);
-  m_margins.left = rect->left;
-  m_margins.top = rect->top;
-  m_margins.right = (parentRect.right - parentRect.left) - rect->right;
-  m_margins.bottom = (parentRect.bottom - parentRect.top) - rect->bottom;
+  m_margins = MarginsToParent(*rect, parent);
   return CWnd::Create(NULL, NULL, WS_CHILD, *rect, parent, kControlId);
 }
 

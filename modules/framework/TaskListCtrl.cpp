@@ -5,7 +5,7 @@
 
 #include "SkinData.h"
 #include "SkinScrollBar.h"
-#include "ViewName.h"
+#include "ViewHelpers.h"
 #include "VarnoModuleEvents.h"
 
 CTaskListCtrl::CTaskListCtrl() : m_pConfig(NULL), m_pTranslator(NULL), m_pNotify(NULL) {
@@ -14,12 +14,7 @@ CTaskListCtrl::CTaskListCtrl() : m_pConfig(NULL), m_pTranslator(NULL), m_pNotify
 
 BOOL CTaskListCtrl::Create(const RECT* rect, HWND parent, const char* skinData) {
   if (!rect) return FALSE;
-  RECT parentRect = {};
-  GetWindowRect(parent, &parentRect);
-  m_margins.left = rect->left;
-  m_margins.top = rect->top;
-  m_margins.right = (parentRect.right - parentRect.left) - rect->right;
-  m_margins.bottom = (parentRect.bottom - parentRect.top) - rect->bottom;
+  m_margins = MarginsToParent(*rect, parent);
   BOOL created = CWnd::Create(WC_LISTVIEWA, NULL,
                               WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, *rect,
                               parent, kControlId);

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "VarnoModuleEvents.h"
-#include "ViewName.h"
+#include "ViewHelpers.h"
 
 HRESULT CTaskListView::GetViewName(char* buffer, int length) {
   return CopyViewName("MultimediaConverterTaskListView", buffer, length);

@@ -1,6 +1,6 @@
 #include "PlaybackView.h"
 
-#include "ViewName.h"
+#include "ViewHelpers.h"
 
 HRESULT CPlaybackView::GetViewName(char* buffer, int length) {
   return CopyViewName("VideoPlaybackWndView", buffer, length);

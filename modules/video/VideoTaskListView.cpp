@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "SkinData.h"
-#include "ViewName.h"
+#include "ViewHelpers.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "ConverterModuleBase.h"
 #include "RecordingSink.h"
-#include "ViewName.h"
+#include "ViewHelpers.h"
 
 namespace {
 

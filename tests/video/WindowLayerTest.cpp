@@ -139,8 +139,13 @@ TEST(WindowLayer, DialogFromTheModulesTemplateIsMappedAndReflects) {
   ASSERT_TRUE(button.Subclass(buttonHandle));
   dialog.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(buttonHandle));
   EXPECT_EQ(1u, button.reflected.size());
+  // The program's main window is such a dialog: its end ends the loop.
+  CWinFxApp app;
+  app.SetMainWnd(dialog.m_hWnd);
   dialog.DestroyWindow();
   EXPECT_EQ(NULL, dialog.m_hWnd);
+  MSG msg;
+  EXPECT_TRUE(PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
 
   CProbeDialog missing(9999);
   EXPECT_FALSE(missing.CreateModeless(NULL));
