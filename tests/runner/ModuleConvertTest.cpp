@@ -80,10 +80,10 @@ TEST_F(ModuleConversion, AFailedTaskLeavesNoOutput) {
   EXPECT_FALSE(vrctest::FileExists(output));
 }
 
+// Asks to stop until the running batch takes the request.
 CVideoModule* g_stopping = NULL;
 void CALLBACK PressStop(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(NULL, id);
-  g_stopping->StopConvert(0);
+  if (g_stopping->StopConvert(0) == 1) KillTimer(NULL, id);
 }
 
 TEST_F(ModuleConversion, AStoppedTaskLeavesNoOutput) {
@@ -91,7 +91,7 @@ TEST_F(ModuleConversion, AStoppedTaskLeavesNoOutput) {
   UseOutputType(9);
   std::string output = Task(0)->outputPath;
   g_stopping = m_module;
-  SetTimer(NULL, 0, 1500, PressStop);
+  SetTimer(NULL, 0, 500, PressStop);
   EXPECT_EQ(2, m_module->Convert());
   EXPECT_EQ("User Aborted", Task(0)->stateText);
   EXPECT_FALSE(vrctest::FileExists(output));

@@ -6,6 +6,11 @@ std::string Media(const char* name) { return vrctest::TestFolder() + "runner_med
 
 bool ModuleHarness::Start() {
   CoInitialize(NULL);
+  // The encoder inherits the runner's inheritable handles; this program's
+  // own output must not be one of them, or whoever reads it waits for the
+  // encoder and its children too.
+  for (DWORD which : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE})
+    SetHandleInformation(GetStdHandle(which), HANDLE_FLAG_INHERIT, 0);
   std::string program = vrctest::ProgramFolder();
   for (const char* file : {"encoder.exe", "ffmpeg.exe"})
     if (!vrctest::CopyInto(program + file, install.Path())) return false;

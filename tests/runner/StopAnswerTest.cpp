@@ -16,11 +16,13 @@ int WINAPI Answer(HWND, const char* text, const char*, UINT) {
   return g_answer;
 }
 
+// Presses "Convert" again until the running batch asks whether to stop.
 CCommandExecutive* g_executive = NULL;
 INT_PTR g_valueAfterSecondPress = -1;
 void CALLBACK PressConvertAgain(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(NULL, id);
   g_executive->ExecuteSkinCommand("Convert", 0, NULL);
+  if (g_boxes.empty()) return;
+  KillTimer(NULL, id);
   g_valueAfterSecondPress = g_executive->GetControlValue("Convert");
 }
 
@@ -75,7 +77,7 @@ TEST_P(StopAnswer, ConfirmedShowsConvertAgainDeclinedChangesNothing) {
     program.executive->UpdateButtonStates();
     g_executive = program.executive;
     g_valueAfterSecondPress = -1;
-    SetTimer(NULL, 0, 1500, PressConvertAgain);
+    SetTimer(NULL, 0, 500, PressConvertAgain);
     EXPECT_EQ(S_OK, program.executive->ExecuteSkinCommand("Convert", 0, NULL));
     EXPECT_EQ(g_answer == IDYES ? 0 : 1, g_valueAfterSecondPress);
     EXPECT_EQ(g_answer == IDYES ? "User Aborted" : "Convert Successful",
