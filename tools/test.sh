@@ -6,11 +6,11 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$here/setup.sh"
 source "$here/wine-env.sh" win32
-vrc_build
+vrc_build -DVRC_BUILD_TESTS=ON
 if ! vrc_can_run_32bit; then
   echo "test: this machine starts no 32-bit programs; the tests run on the 64-bit build"
   source "$here/wine-env.sh" win64
-  vrc_build
+  vrc_build -DVRC_BUILD_TESTS=ON
 fi
 vrc_env_start
 trap vrc_env_stop EXIT
