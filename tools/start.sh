@@ -15,4 +15,3 @@ vrc_env_start
 trap vrc_env_stop EXIT
 cd "$VRC_BUILD/bin"
 "$WINELOADER" FrameWright.exe "$@" || true
-"$WINESERVER" -w
