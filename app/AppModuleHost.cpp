@@ -1,10 +1,10 @@
-#include "AppModuleHost.h"
+#include "app/AppModuleHost.h"
 
 #include <string.h>
 
-#include "CommandExecutive.h"
-#include "LogClient.h"
-#include "MainUIModule.h"
+#include "app/CommandExecutive.h"
+#include "app/MainUIModule.h"
+#include "base/LogClient.h"
 
 HRESULT CAppModuleHost::InitInstance() {
   HRESULT hr = CModuleHost::InitInstance();

@@ -1,7 +1,7 @@
 // The program's module host: loads the four module libraries from the
 // program's folder and registers the program's own two modules after them.
 #pragma once
-#include "ModuleRegistry.h"
+#include "app/ModuleRegistry.h"
 
 class CAppModuleHost : public CModuleHost {
  public:

@@ -1,12 +1,13 @@
-#include "CommandExecutive.h"
+#include "app/CommandExecutive.h"
 
 #include <stdio.h>
 #include <string.h>
 
-#include "LogClient.h"
-#include "Seams.h"
-#include "VarnoSkinCommand.h"
-#include "WinApp.h"
+#include "base/LogClient.h"
+#include "include/VarnoSkinCommand.h"
+#include "winfx/AppMessageBox.h"
+#include "winfx/Seams.h"
+#include "winfx/WinApp.h"
 
 namespace {
 bool RealKeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
@@ -22,16 +23,6 @@ bool IsTextControl(const char* name) {
   return false;
 }
 
-// Replaces every "APPNAME" in text by the application name, within a
-// 260-character buffer (what does not fit is cut, never overflowed).
-void ReplaceAppName(char* text, size_t size, const char* appName) {
-  std::string result = text;
-  std::string name = appName;
-  for (size_t at = result.find("APPNAME"); at != std::string::npos;
-       at = result.find("APPNAME", at + name.size()))
-    result.replace(at, 7, name);
-  lstrcpynA(text, result.c_str(), static_cast<int>(size));
-}
 }  // namespace
 
 void CCommandExecutive::SetKeyStateSeam(PFN_KeyDown keyDown) {
@@ -361,21 +352,10 @@ HWND CCommandExecutive::OwnerFor(const SkinCommandParam* param) const {
 }
 
 int CCommandExecutive::ShowMessageBox(const char* text, const char* caption, UINT flags) {
-  char body[260];
-  char title[260];
-  lstrcpynA(body, text ? text : "", sizeof(body));
-  lstrcpynA(title, caption ? caption : "", sizeof(title));
-  if (m_pITranslater) {
-    m_pITranslater->TranslateString(body, "MessageBoxes");
-    m_pITranslater->TranslateString(title, "MessageBoxes");
-  }
-  char appName[512] = {0};
-  if (m_pIConfigEx && m_pIConfigEx->GetString("OEMAppName", appName, sizeof(appName), 0)) {
-    appName[sizeof(appName) - 1] = 0;
-    ReplaceAppName(body, sizeof(body), appName);
-    ReplaceAppName(title, sizeof(title), appName);
-  }
-  return VrcMessageBox(MainWindow(), body, title, flags);
+  // The texts are cut to what a 260-character buffer holds.
+  const AppBoxRules kExecutiveBoxes = {259, false};
+  return ShowAppBox(MainWindow(), m_pITranslater, m_pIConfigEx, text, caption, flags,
+                    kExecutiveBoxes);
 }
 
 HRESULT CCommandExecutive::RunCommand(const char* name, INT_PTR force3, INT_PTR force1,

@@ -8,13 +8,13 @@
 
 #include <string>
 
-#include "ModuleBase.h"
-#include "VarnoConfig.h"
-#include "VarnoConverter.h"
-#include "VarnoModuleEvents.h"
-#include "VarnoPhotoPreview.h"
-#include "VarnoSkinCommand.h"
-#include "VarnoTranslator.h"
+#include "base/ModuleBase.h"
+#include "include/VarnoConfig.h"
+#include "include/VarnoConverter.h"
+#include "include/VarnoModuleEvents.h"
+#include "include/VarnoPhotoPreview.h"
+#include "include/VarnoSkinCommand.h"
+#include "include/VarnoTranslator.h"
 
 class CCommandExecutive;
 typedef HRESULT (CCommandExecutive::*SkinCommandHandler)(const char* name, int argument,

@@ -1,15 +1,15 @@
 // The handlers of the command table's rows.
-#include "CommandExecutive.h"
+#include "app/CommandExecutive.h"
 
 #include <shellapi.h>
 #include <shlwapi.h>
 #include <stdio.h>
 
-#include "FileDialog.h"
-#include "FolderChooser.h"
-#include "HelpLauncher.h"
-#include "LogClient.h"
-#include "Seams.h"
+#include "app/FolderChooser.h"
+#include "app/HelpLauncher.h"
+#include "base/LogClient.h"
+#include "winfx/FileDialog.h"
+#include "winfx/Seams.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The command table: 35 rows, static, shared by the process.
 #include <string.h>
 
-#include "CommandExecutive.h"
+#include "app/CommandExecutive.h"
 
 namespace {
 const int kRowCount = 35;

@@ -1,11 +1,11 @@
-#include "ConverterApp.h"
+#include "app/ConverterApp.h"
 
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "LogClient.h"
-#include "SkinScrollBar.h"
-#include "VarnoSkinCommand.h"
+#include "base/LogClient.h"
+#include <SkinScrollBar.h>
+#include "include/VarnoSkinCommand.h"
 
 const char SingleInstanceMutexName[] = "{8E7970B6-9544-4946-9251-DD0A604FCA8D}";
 

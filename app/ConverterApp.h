@@ -2,8 +2,8 @@
 // refuses a second instance, starts the modules and gives the main UI module
 // the first look at every message.
 #pragma once
-#include "AppModuleHost.h"
-#include "WinApp.h"
+#include "app/AppModuleHost.h"
+#include "winfx/WinApp.h"
 
 extern const char SingleInstanceMutexName[];
 

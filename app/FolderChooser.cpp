@@ -1,6 +1,6 @@
-#include "FolderChooser.h"
+#include "app/FolderChooser.h"
 
-#include "FolderDialog.h"
+#include "ui/FolderDialog.h"
 
 namespace {
 bool BrowseForFolder(HWND owner, const char* title, UINT flags, const char* initialFolder,

@@ -1,4 +1,4 @@
 // FrameWright.exe: the program's one application object.
-#include "ConverterApp.h"
+#include "app/ConverterApp.h"
 
 static CConverterApp theApp;

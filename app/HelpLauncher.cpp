@@ -1,9 +1,9 @@
-#include "HelpLauncher.h"
+#include "app/HelpLauncher.h"
 
 #include <shlwapi.h>
 #include <string.h>
 
-#include "Seams.h"
+#include "winfx/Seams.h"
 
 namespace {
 const UINT kHHDisplayTopic = 0;  // HH_DISPLAY_TOPIC

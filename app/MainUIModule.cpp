@@ -1,6 +1,6 @@
-#include "MainUIModule.h"
+#include "app/MainUIModule.h"
 
-#include "LogClient.h"
+#include "base/LogClient.h"
 
 CMainUIModule::CMainUIModule()
     : m_pISkinCommand(NULL), m_pIConfigEx(NULL), m_pITranslater(NULL) {}

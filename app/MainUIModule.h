@@ -1,8 +1,8 @@
 // CMainUIModule: the module that owns the main window and stands between it
 // and the rest of the program.
 #pragma once
-#include "ModuleBase.h"
-#include "VarnoSkinCommand.h"
+#include "base/ModuleBase.h"
+#include "include/VarnoSkinCommand.h"
 
 class CMainUIModule : public CModuleBase {
  public:

@@ -1,7 +1,7 @@
 // What the command executive does with the conversion modules' events.
 #include <stdio.h>
 
-#include "CommandExecutive.h"
+#include "app/CommandExecutive.h"
 
 HRESULT CCommandExecutive::OnModuleEvent(const GUID* moduleId, int code, INT_PTR p1, INT_PTR p2,
                                          INT_PTR p3) {

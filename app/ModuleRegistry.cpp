@@ -1,4 +1,4 @@
-#include "ModuleRegistry.h"
+#include "app/ModuleRegistry.h"
 
 #include <string.h>
 

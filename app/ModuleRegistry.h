@@ -2,7 +2,7 @@
 #pragma once
 #include <vector>
 
-#include "VarnoModule.h"
+#include "include/VarnoModule.h"
 
 struct ModuleRecord {
   GUID id;

@@ -2,8 +2,8 @@
 // window. Each returns the dialog's end code, or 0 when it could not be
 // shown.
 #pragma once
-#include "OutputTypeEntry.h"
-#include "VarnoConfig.h"
+#include "include/OutputTypeEntry.h"
+#include "include/VarnoConfig.h"
 
 int RunAboutDialog(IVarnoConfigEx* config);
 // Gets a copy of the output type whose settings it edits.

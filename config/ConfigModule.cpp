@@ -1,7 +1,7 @@
-#include "ConfigModule.h"
+#include "config/ConfigModule.h"
 
-#include "BoundedText.h"
-#include "VarnoGuids.h"
+#include "base/Strings.h"
+#include "include/VarnoGuids.h"
 
 namespace {
 

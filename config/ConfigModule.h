@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "ModuleBase.h"
-#include "SkinCatalog.h"
-#include "TranslatorLibrary.h"
-#include "VarnoConfig.h"
-#include "VersionInfoFile.h"
+#include "base/ModuleBase.h"
+#include "config/SkinCatalog.h"
+#include "config/TranslatorLibrary.h"
+#include "config/VersionInfoFile.h"
+#include "include/VarnoConfig.h"
 
 // The installation's OEM values, in [OEM] ConfigCtrlInfo1..8 order.
 enum OemValueIndex {

@@ -4,10 +4,11 @@
 #include <windows.h>
 #include <stdio.h>
 
-#include "BoundedText.h"
-#include "ConfigModule.h"
-#include "ConfigSeams.h"
-#include "SettingsTable.h"
+#include "base/Paths.h"
+#include "base/Strings.h"
+#include "config/ConfigModule.h"
+#include "config/ConfigSeams.h"
+#include "config/SettingsTable.h"
 
 namespace {
 

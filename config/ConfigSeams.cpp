@@ -1,9 +1,9 @@
-#include "ConfigSeams.h"
+#include "config/ConfigSeams.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
-#include "DirectXVersion.h"
+#include "config/DirectXVersion.h"
 
 namespace {
 

@@ -4,12 +4,13 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "BoundedText.h"
-#include "ConfigDialogs.h"
-#include "ConfigModule.h"
-#include "FormatProfile.h"
-#include "Seams.h"
-#include "SettingsTable.h"
+#include "base/Paths.h"
+#include "base/Strings.h"
+#include "config/ConfigDialogs.h"
+#include "config/ConfigModule.h"
+#include "config/FormatProfile.h"
+#include "config/SettingsTable.h"
+#include "winfx/Seams.h"
 
 namespace {
 

@@ -5,13 +5,15 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "BoundedText.h"
-#include "ConfigModule.h"
-#include "ConfigSeams.h"
-#include "FormatProfile.h"
-#include "LogClient.h"
-#include "OemValue.h"
-#include "Seams.h"
+#include "base/LogClient.h"
+#include "base/Paths.h"
+#include "base/Strings.h"
+#include "config/ConfigModule.h"
+#include "config/ConfigSeams.h"
+#include "config/FormatProfile.h"
+#include "config/OemValue.h"
+#include "winfx/AppMessageBox.h"
+#include "winfx/Seams.h"
 
 namespace {
 
@@ -22,7 +24,7 @@ const char kDirectXNotice[] =
     "This version of APPNAME requires DirectX 8.0 or higher.\nYou are using a DirectX below "
     "version 8.0.\nPlease upgrade it before running APPNAME.\nAre you sure upgrade?";
 const char kDirectXDownloadPage[] = "https://www.microsoft.com/download/details.aspx?id=35";
-enum { kMessageRoom = 260, kShownTextLimit = 1023 };
+enum { kShownTextLimit = 1023 };
 
 // The module that holds this code (the library, or a test program).
 HINSTANCE ThisModule() {
@@ -33,10 +35,10 @@ HINSTANCE ThisModule() {
   return module;
 }
 
+// -1 when the file cannot be read.
 LONGLONG FileSize(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
-  return (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  ULONGLONG size = 0;
+  return GetFileSizeOf(path, &size) ? static_cast<LONGLONG>(size) : -1;
 }
 
 // Whether a [HelpFiles] value ("file,lcid,lcid,...") names `language`.
@@ -187,21 +189,6 @@ void CConfigModule::ChooseHelpFile(LCID language) {
 
 int CConfigModule::ShowAppMessageBox(HWND owner, const char* text, const char* caption,
                                      UINT style) {
-  ILanguageTranslater* translator = GetTranslator();
-  if (!translator) return 0;
-  char textBuffer[kMessageRoom], captionBuffer[kMessageRoom];
-  CopyBounded(textBuffer, sizeof(textBuffer), text);
-  CopyBounded(captionBuffer, sizeof(captionBuffer), caption);
-  if (FAILED(translator->TranslateString(textBuffer, "MessageBoxes")) ||
-      FAILED(translator->TranslateString(captionBuffer, "MessageBoxes")))
-    return 0;
-  // The application name may be long: the texts grow in strings of their
-  // own instead of in the translation buffers.
-  std::string shownText = textBuffer, shownCaption = captionBuffer;
-  char appName[260] = {0};
-  if (GetString("OEMAppName", appName, sizeof(appName), 0)) {
-    shownText = ReplaceAll(shownText, "APPNAME", appName).substr(0, kShownTextLimit);
-    shownCaption = ReplaceAll(shownCaption, "APPNAME", appName).substr(0, kShownTextLimit);
-  }
-  return VrcMessageBox(owner, shownText.c_str(), shownCaption.c_str(), style);
+  const AppBoxRules kConfigBoxes = {kShownTextLimit, true};
+  return ShowAppBox(owner, GetTranslator(), this, text, caption, style, kConfigBoxes);
 }

@@ -6,9 +6,9 @@
 
 #include <string.h>
 
-#include "FormatProfile.h"
-#include "Seams.h"
-#include "ComPtr.h"
+#include "base/ComPtr.h"
+#include "config/FormatProfile.h"
+#include "winfx/Seams.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
-#include "DirectXVersion.h"
+#include "config/DirectXVersion.h"
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "BoundedText.h"
+#include "base/Paths.h"
+#include "base/Strings.h"
 
 namespace {
 

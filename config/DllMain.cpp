@@ -1,7 +1,7 @@
 // OptionVault.dll: the library's one export makes the configuration object.
 #include <new>
 
-#include "ConfigModule.h"
+#include "config/ConfigModule.h"
 
 extern "C" IModule* WINAPI DllCreateObject() {
   return new (std::nothrow) CConfigModule();

@@ -1,13 +1,13 @@
-#include "FormatProfile.h"
+#include "config/FormatProfile.h"
 
 #include <stdio.h>
 #include <string.h>
 
 #include <uuids.h>
 
-#include "AudioChoices.h"
-#include "BoundedText.h"
-#include "VarnoConfig.h"
+#include "base/Strings.h"
+#include "include/AudioChoices.h"
+#include "include/VarnoConfig.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "OutputTypeEntry.h"
+#include "include/OutputTypeEntry.h"
 
 struct IVarnoConfigEx;
 struct IBaseFilter;

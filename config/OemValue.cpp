@@ -1,8 +1,8 @@
-#include "OemValue.h"
+#include "config/OemValue.h"
 
 #include <string.h>
 
-#include "BoundedText.h"
+#include "base/Strings.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "SettingsTable.h"
+#include "config/SettingsTable.h"
 
 #include <string.h>
 
-#include "BoundedText.h"
+#include "base/Strings.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
-#include "SkinCatalog.h"
+#include "config/SkinCatalog.h"
 
 #include <windows.h>
 #include <string.h>
 
-#include "BoundedText.h"
+#include "base/Paths.h"
+#include "base/Strings.h"
 
 namespace {
 

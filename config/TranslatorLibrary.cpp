@@ -1,7 +1,7 @@
-#include "TranslatorLibrary.h"
+#include "config/TranslatorLibrary.h"
 
-#include "BoundedText.h"
-#include "VarnoGuids.h"
+#include "base/Strings.h"
+#include "include/VarnoGuids.h"
 
 CLibraryHolder::CLibraryHolder() : m_hModule(NULL) { m_szPath[0] = '\0'; }
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "VarnoTranslator.h"
+#include "include/VarnoTranslator.h"
 
 class CLibraryHolder {
  public:

@@ -1,8 +1,8 @@
-#include "VersionInfoFile.h"
+#include "config/VersionInfoFile.h"
 
 #include <windows.h>
 
-#include "OemValue.h"
+#include "config/OemValue.h"
 
 std::string CVersionInfoFile::Read(const char* key) const {
   if (m_path.empty()) return std::string();

@@ -3,7 +3,7 @@
 // small interfaces of the views and of the module's own components.
 #pragma once
 #include <windows.h>
-#include "VarnoGuids.h"
+#include "include/VarnoGuids.h"
 
 struct IConverter {
   virtual HRESULT STDMETHODCALLTYPE QueryInterface(const IID* iid, void** out) = 0;

@@ -3,7 +3,7 @@
 // is handed to each one as IModuleRegistry. COM binary layout, no COM runtime.
 #pragma once
 #include <windows.h>
-#include "VarnoGuids.h"
+#include "include/VarnoGuids.h"
 
 struct IModuleRegistry;
 

@@ -3,7 +3,7 @@
 // is advised on its connection point for IID_IModuleEvents.
 #pragma once
 #include <windows.h>
-#include "VarnoGuids.h"
+#include "include/VarnoGuids.h"
 
 // The event codes and what their parameters carry (3 and 5..10 are free).
 // Parameters are pointer-sized: some carry text pointers owned by the sender

@@ -1,7 +1,7 @@
 // The photo module's preview interface, in the place of IPlayer.
 #pragma once
 #include <windows.h>
-#include "VarnoGuids.h"
+#include "include/VarnoGuids.h"
 
 struct IPhotoPreview {
   virtual HRESULT STDMETHODCALLTYPE QueryInterface(const IID* iid, void** out) = 0;

@@ -1,4 +1,4 @@
-#include "CrashLog.h"
+#include "log/CrashLog.h"
 
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "MailReport.h"
+#include "log/MailReport.h"
 
 namespace {
 const char kUnicodeTempName[] = "0C475E84_2EE3_471e_9559_C513CABF71A1.tmp";

@@ -1,11 +1,11 @@
-#include "Log.h"
+#include "log/Log.h"
 
 #include <shlwapi.h>
 #include <stdio.h>
 #include <new>
 #include <string.h>
 
-#include "CrashLog.h"
+#include "log/CrashLog.h"
 
 namespace {
 const char kSection[] = "LogSetting";

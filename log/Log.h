@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <vector>
 
-#include "LogSinks.h"
-#include "VarnoLog.h"
+#include "include/VarnoLog.h"
+#include "log/LogSinks.h"
 
 class CLog : public ILog {
  public:

@@ -1,4 +1,4 @@
-#include "LogSinks.h"
+#include "log/LogSinks.h"
 
 #include <string.h>
 

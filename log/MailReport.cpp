@@ -1,4 +1,4 @@
-#include "MailReport.h"
+#include "log/MailReport.h"
 
 #include <mapi.h>
 #include <string.h>

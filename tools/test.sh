@@ -4,6 +4,7 @@
 # and otherwise on a 64-bit build of the same sources under a 64-bit Wine.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+"$here/check-layers.sh"
 "$here/setup.sh"
 source "$here/wine-env.sh" win32
 vrc_build -DVRC_BUILD_TESTS=ON

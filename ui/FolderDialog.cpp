@@ -1,4 +1,4 @@
-#include "FolderDialog.h"
+#include "ui/FolderDialog.h"
 
 #include <string.h>
 

@@ -1,4 +1,4 @@
-#include "Dialog.h"
+#include "winfx/Dialog.h"
 
 INT_PTR CDialog::DoModal(HWND owner) {
   m_bModal = TRUE;

@@ -2,7 +2,7 @@
 // the object at WM_INITDIALOG; from then on the dialog is in the window map
 // like any CWnd, so its controls' notifications are reflected to them.
 #pragma once
-#include "Wnd.h"
+#include "winfx/Wnd.h"
 
 class CDialog : public CWnd {
  public:

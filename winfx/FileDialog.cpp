@@ -1,4 +1,4 @@
-#include "FileDialog.h"
+#include "winfx/FileDialog.h"
 
 #include <commdlg.h>
 #include <string.h>

@@ -1,6 +1,9 @@
-#include "Seams.h"
+#include "winfx/Seams.h"
 
 #include <shellapi.h>
+
+#include "base/Handles.h"
+#include "base/RuntimeFunctions.h"
 
 namespace {
 
@@ -16,8 +19,8 @@ HINSTANCE WINAPI RealShellExecute(HWND owner, const char* verb, const char* file
 // Enables the shutdown privilege of the process and asks for a forced
 // power-off.
 BOOL WINAPI RealPowerOff() {
-  HANDLE token = NULL;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+  CHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.Out()))
     return FALSE;
   TOKEN_PRIVILEGES privileges = {};
   LookupPrivilegeValueA(NULL, "SeShutdownPrivilege", &privileges.Privileges[0].Luid);
@@ -25,19 +28,13 @@ BOOL WINAPI RealPowerOff() {
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
   AdjustTokenPrivileges(token, FALSE, &privileges, 0, NULL, NULL);
   DWORD error = GetLastError();
-  CloseHandle(token);
   if (error != ERROR_SUCCESS) return FALSE;
   return ExitWindowsEx(EWX_POWEROFF | EWX_FORCE, 0);
 }
 
 HWND WINAPI RealHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data) {
-  static PFN_VrcHtmlHelp htmlHelp = NULL;
-  if (!htmlHelp) {
-    HMODULE library = LoadLibraryA("hhctrl.ocx");
-    if (library) htmlHelp = reinterpret_cast<PFN_VrcHtmlHelp>(GetProcAddress(library, "HtmlHelpA"));
-    if (!htmlHelp) return NULL;
-  }
-  return htmlHelp(owner, file, command, data);
+  PFN_HtmlHelpA htmlHelp = RuntimeHtmlHelpA();
+  return htmlHelp ? htmlHelp(owner, file, command, data) : NULL;
 }
 
 PFN_VrcMessageBox g_messageBox = RealMessageBox;

@@ -1,4 +1,4 @@
-#include "WinApp.h"
+#include "winfx/WinApp.h"
 
 namespace {
 CWinFxApp* g_pApp = NULL;

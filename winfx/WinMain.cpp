@@ -1,7 +1,7 @@
 // The program's entry: hands control to the one application object.
 #include <stdlib.h>
 
-#include "WinApp.h"
+#include "winfx/WinApp.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
   CWinFxApp* app = WinFxGetApp();

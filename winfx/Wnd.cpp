@@ -1,8 +1,8 @@
-#include "Wnd.h"
+#include "winfx/Wnd.h"
 
 #include <map>
 
-#include "WinApp.h"
+#include "winfx/WinApp.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 

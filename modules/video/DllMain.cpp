@@ -2,8 +2,8 @@
 // factory of the module object at export ordinal 1.
 #include <new>
 
-#include "VideoModule.h"
-#include "WinApp.h"
+#include "modules/video/VideoModule.h"
+#include "winfx/WinApp.h"
 
 namespace {
 // The library's one application object; start-up and shut-down happen in

@@ -1,6 +1,6 @@
-#include "PlaybackView.h"
+#include "modules/video/PlaybackView.h"
 
-#include "ViewHelpers.h"
+#include "modules/framework/views/ViewHelpers.h"
 
 HRESULT CPlaybackView::GetViewName(char* buffer, int length) {
   return CopyViewName("VideoPlaybackWndView", buffer, length);

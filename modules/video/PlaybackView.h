@@ -1,6 +1,6 @@
 // The video module's playback window.
 #pragma once
-#include "SkinWnd.h"
+#include "modules/framework/views/SkinWnd.h"
 
 class CPlaybackView : public CSkinWnd {
  public:

@@ -1,18 +1,18 @@
-#include "VideoModule.h"
+#include "modules/video/VideoModule.h"
 
 #include <commctrl.h>
 #include <stdio.h>
 #include <string.h>
 
-#include "DirectShowPlayer.h"
-#include "LogClient.h"
-#include "MessagePump.h"
-#include "PlaybackView.h"
-#include "SkinScrollBar.h"
-#include "TaskListRows.h"
-#include "VarnoModuleEvents.h"
-#include "VideoConvertRunner.h"
-#include "VideoTaskListView.h"
+#include "base/LogClient.h"
+#include "base/MessagePump.h"
+#include "modules/framework/player/DirectShowPlayer.h"
+#include "modules/video/PlaybackView.h"
+#include <SkinScrollBar.h>
+#include "include/VarnoModuleEvents.h"
+#include "modules/framework/views/TaskListRows.h"
+#include "modules/video/VideoConvertRunner.h"
+#include "modules/video/VideoTaskListView.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #pragma once
 #include <string>
 
-#include "ConverterManager.h"
-#include "ConverterModuleBase.h"
-#include "TaskList.h"
-#include "VarnoConfig.h"
-#include "VarnoTranslator.h"
-#include "Wnd.h"
+#include "include/VarnoConfig.h"
+#include "include/VarnoTranslator.h"
+#include "modules/framework/model/ConverterManager.h"
+#include "modules/framework/model/TaskList.h"
+#include "modules/framework/views/ConverterModuleBase.h"
+#include "winfx/Wnd.h"
 
 class CVideoTaskListView;
 class CPlaybackView;

@@ -1,9 +1,9 @@
-#include "VideoTaskListView.h"
+#include "modules/video/VideoTaskListView.h"
 
 #include <commctrl.h>
 
-#include "SkinData.h"
-#include "ViewHelpers.h"
+#include "modules/framework/views/ViewHelpers.h"
+#include "ui/SkinData.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The video module's task list: three columns, widths from the skin data.
 #pragma once
-#include "TaskListView.h"
+#include "modules/framework/views/TaskListView.h"
 
 class CVideoTaskListView : public CTaskListView {
  public:

@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "stand-ins/encoder/ChildProcess.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "stand-ins/encoder/CommandLine.h"
 
 namespace encoder {
 

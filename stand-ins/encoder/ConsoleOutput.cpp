@@ -1,4 +1,4 @@
-#include "ConsoleOutput.h"
+#include "stand-ins/encoder/ConsoleOutput.h"
 
 #include <windows.h>
 

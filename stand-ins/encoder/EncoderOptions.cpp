@@ -1,4 +1,4 @@
-#include "EncoderOptions.h"
+#include "stand-ins/encoder/EncoderOptions.h"
 
 #include <cerrno>
 #include <cstdlib>

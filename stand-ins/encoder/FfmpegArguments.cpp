@@ -1,4 +1,4 @@
-#include "FfmpegArguments.h"
+#include "stand-ins/encoder/FfmpegArguments.h"
 
 #include <algorithm>
 #include <cctype>

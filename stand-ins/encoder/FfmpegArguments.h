@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "EncoderOptions.h"
+#include "stand-ins/encoder/EncoderOptions.h"
 
 namespace encoder {
 

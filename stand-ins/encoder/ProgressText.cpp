@@ -1,4 +1,4 @@
-#include "ProgressText.h"
+#include "stand-ins/encoder/ProgressText.h"
 
 #include <cstdio>
 

@@ -6,12 +6,12 @@
 // "Pos: <seconds>s" lines on standard output.
 #include <windows.h>
 
-#include "ChildProcess.h"
-#include "CommandLine.h"
-#include "ConsoleOutput.h"
-#include "EncoderOptions.h"
-#include "FfmpegArguments.h"
-#include "ProgressText.h"
+#include "stand-ins/encoder/ChildProcess.h"
+#include "stand-ins/encoder/CommandLine.h"
+#include "stand-ins/encoder/ConsoleOutput.h"
+#include "stand-ins/encoder/EncoderOptions.h"
+#include "stand-ins/encoder/FfmpegArguments.h"
+#include "stand-ins/encoder/ProgressText.h"
 
 namespace {
 

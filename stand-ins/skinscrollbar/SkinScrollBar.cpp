@@ -1,6 +1,6 @@
 // A scroll-bar library that skins nothing: windows keep the system's own
 // scroll bars, and no WM_NOTIFY is ever claimed as handled.
-#include "SkinScrollBar.h"
+#include "stand-ins/skinscrollbar/SkinScrollBar.h"
 
 BOOL WINAPI SkinSB_InitializeApp(void) { return TRUE; }
 BOOL WINAPI SkinSB_UninitializeApp(void) { return TRUE; }

@@ -1,4 +1,4 @@
-#include "TranslationFile.h"
+#include "stand-ins/vrcl/TranslationFile.h"
 
 #include <stdlib.h>
 #include <string.h>

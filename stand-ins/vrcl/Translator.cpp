@@ -1,4 +1,4 @@
-#include "Translator.h"
+#include "stand-ins/vrcl/Translator.h"
 
 #include <stdio.h>
 #include <new>
@@ -6,7 +6,7 @@
 
 #include <unknwn.h>
 
-#include "VarnoGuids.h"
+#include "include/VarnoGuids.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "TranslationFile.h"
-#include "VarnoTranslator.h"
+#include "include/VarnoTranslator.h"
+#include "stand-ins/vrcl/TranslationFile.h"
 
 class CTranslator : public ILanguageTranslater {
  public:

@@ -1,12 +1,12 @@
-#include "ConfigTestSupport.h"
+#include "tests/config/ConfigTestSupport.h"
 
 #include <shlwapi.h>
 #include <stdio.h>
 
-#include "ConfigSeams.h"
-#include "OemValue.h"
-#include "Seams.h"
-#include "SettingsTable.h"
+#include "config/ConfigSeams.h"
+#include "config/OemValue.h"
+#include "config/SettingsTable.h"
+#include "winfx/Seams.h"
 
 namespace configtest {
 

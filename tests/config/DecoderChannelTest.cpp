@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
-#include "ConfigModule.h"
-#include "Seams.h"
-#include "SettingsTable.h"
+#include "config/ConfigModule.h"
+#include "config/SettingsTable.h"
+#include "winfx/Seams.h"
 
 namespace {
 

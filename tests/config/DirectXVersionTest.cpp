@@ -1,8 +1,8 @@
 // The DirectX probe reads the marker files of a system folder.
 #include <gtest/gtest.h>
 
-#include "DirectXVersion.h"
-#include "TestSupport.h"
+#include "config/DirectXVersion.h"
+#include "tests/support/TestSupport.h"
 
 TEST(DirectXVersion, FolderWithoutMarkersGivesNone) {
   vrctest::TempDir empty;

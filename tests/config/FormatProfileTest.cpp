@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "AudioChoices.h"
-#include "ConfigModule.h"
-#include "FormatProfile.h"
-#include "SettingsTable.h"
-#include "TestSupport.h"
+#include "config/ConfigModule.h"
+#include "config/FormatProfile.h"
+#include "config/SettingsTable.h"
+#include "include/AudioChoices.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "OemValue.h"
+#include "config/OemValue.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) {

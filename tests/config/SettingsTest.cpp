@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "AudioChoices.h"
-#include "ConfigModule.h"
-#include "SettingsTable.h"
-#include "VarnoGuids.h"
+#include "config/ConfigModule.h"
+#include "config/SettingsTable.h"
+#include "include/AudioChoices.h"
+#include "include/VarnoGuids.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "ConfigModule.h"
-#include "ConfigSeams.h"
-#include "ConfigTestSupport.h"
-#include "FormatProfile.h"
-#include "SettingsTable.h"
+#include "config/ConfigModule.h"
+#include "config/ConfigSeams.h"
+#include "config/FormatProfile.h"
+#include "config/SettingsTable.h"
+#include "tests/config/ConfigTestSupport.h"
 
 using configtest::Installation;
 using configtest::Seams;

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "TestSupport.h"
-#include "TranslatorLibrary.h"
-#include "VarnoGuids.h"
+#include "config/TranslatorLibrary.h"
+#include "include/VarnoGuids.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 

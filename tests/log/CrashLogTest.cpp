@@ -2,8 +2,8 @@
 // UTF-16 files, the byte limit) and the dated copy beside the module.
 #include <gtest/gtest.h>
 
-#include "CrashLog.h"
-#include "TestSupport.h"
+#include "log/CrashLog.h"
+#include "tests/support/TestSupport.h"
 
 using vrctest::TempDir;
 

@@ -4,8 +4,8 @@
 
 #include <regex>
 
-#include "LogClient.h"
-#include "TestSupport.h"
+#include "base/LogClient.h"
+#include "tests/support/TestSupport.h"
 
 using vrctest::TempDir;
 

@@ -4,8 +4,8 @@
 
 #include <regex>
 
-#include "Log.h"
-#include "TestSupport.h"
+#include "log/Log.h"
+#include "tests/support/TestSupport.h"
 
 using vrctest::TempDir;
 

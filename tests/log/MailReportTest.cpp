@@ -2,8 +2,8 @@
 // that records the message and answers a scripted result.
 #include <gtest/gtest.h>
 
-#include "MailReport.h"
-#include "TestSupport.h"
+#include "log/MailReport.h"
+#include "tests/support/TestSupport.h"
 
 using vrctest::TempDir;
 

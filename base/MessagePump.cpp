@@ -1,0 +1,21 @@
+#include "base/MessagePump.h"
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+void FreeMediaType(AM_MEDIA_TYPE& type) {
+  if (type.cbFormat != 0) {
+    CoTaskMemFree(type.pbFormat);
+    type.cbFormat = 0;
+    type.pbFormat = NULL;
+  }
+  if (type.pUnk) {
+    type.pUnk->Release();
+    type.pUnk = NULL;
+  }
+}

@@ -1,0 +1,79 @@
+// What a conversion module loads or reads once at start-up: the engine
+// libraries and their engine objects, the codec library binding, the output
+// types of the format profile and the audio choice lists of the current
+// type.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "include/VarnoConfig.h"
+#include "include/VarnoEngine.h"
+#include "modules/framework/model/OutputType.h"
+
+class CCodecLibrary;
+
+class CConverterManager {
+ public:
+  CConverterManager();
+  virtual ~CConverterManager();
+  // Loads the engines from installFolder; FALSE when none loaded. Then the
+  // codec library binding, the output types and the current audio choices.
+  virtual BOOL Init(const char* installFolder);
+  // The first engine in load order that offers both names (byte for byte).
+  virtual IConvertEngine* FindEngine(const char* inputFormat, const char* outputFormat);
+
+  void SetConfig(IVarnoConfigEx* config) { m_pConfig = config; }
+  IVarnoConfigEx* GetConfig() const { return m_pConfig; }
+  CCodecLibrary* GetCodecLibrary() const { return m_pCodecLibrary; }
+  BOOL HasCodecLibrary() const { return m_pCodecLibrary != NULL; }
+  int GetEngineCount() const { return (int)m_engines.size(); }
+
+  // Output types and audio choices, read from the format profile.
+  void LoadOutputTypes();
+  BOOL GetOutputType(int index, OutputTypeEntry* out) const;
+  int GetOutputTypeCount() const { return (int)m_outputTypes.size(); }
+  BOOL LookupCodecName(const char* key, std::string* name, BOOL audio);
+  void LoadAudioChoices(int outputTypeId);
+  // kind 1: still images ("StillImage"), else "OUTPUTFILE".
+  BOOL GetOutputFileNaming(std::string* namePrefix, int* digitCount, std::string* extension,
+                           int kind);
+  BOOL GetCodecCommand(int number, std::string* command);
+
+  const std::vector<std::string>& GetSampleRateChoices() const { return m_sampleRates; }
+  const std::vector<std::string>& GetBitsChoices() const { return m_bitsChoices; }
+  const std::vector<std::string>& GetChannelChoices() const { return m_channelChoices; }
+  const std::string& GetProfilePath() const { return m_profilePath; }
+
+ protected:
+  void LoadEngines(const char* folder);
+  HMODULE LoadEngine(const std::string& path);
+  void UnloadEngines();
+  void ReleaseEngines();
+
+  // A text of the format profile through the configuration (1024 characters).
+  std::string ReadProfileText(const char* section, const char* key);
+  // An integer read directly from the profile file.
+  int ReadProfileInt(const char* section, const char* key, int fallback);
+
+  struct EngineLibrary {
+    const char* fileName;
+    HMODULE handle;
+  };
+  struct LoadedEngine {
+    IConvertEngine* engine;
+    int library;  // row of m_libraries it came from
+  };
+
+  std::vector<LoadedEngine> m_engines;
+  CCodecLibrary* m_pCodecLibrary;
+  IVarnoConfigEx* m_pConfig;
+  char m_szFactoryName[MAX_PATH];
+  std::string m_profilePath;
+  std::vector<OutputTypeEntry> m_outputTypes;
+  std::vector<std::string> m_sampleRates;
+  std::vector<std::string> m_bitsChoices;
+  std::vector<std::string> m_channelChoices;
+  EngineLibrary m_libraries[3];
+};

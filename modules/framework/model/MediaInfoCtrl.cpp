@@ -1,0 +1,112 @@
+#include "modules/framework/model/MediaInfoCtrl.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <qedit.h>
+
+#include "base/LogClient.h"
+#include "base/MessagePump.h"
+
+namespace {
+
+const ULONG kVideoInfoSize = sizeof(VIDEOINFOHEADER);  // 88
+const ULONG kMpegVideoInfoMin = 104;
+const ULONG kWaveFormatSize = sizeof(WAVEFORMATEX);  // 18
+
+std::wstring Widen(const char* text) {
+  int length = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(length, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+  wide.resize(length - 1);
+  return wide;
+}
+
+// Copies what the stream offers; returns which flag it sets (1 video, 2 audio).
+int TakeStream(const AM_MEDIA_TYPE& type, bool haveVideo, bool haveAudio, VIDEOINFOHEADER* video,
+               WAVEFORMATEX* audio) {
+  if (type.majortype == MEDIATYPE_Video && !haveVideo) {
+    bool videoInfo = type.formattype == FORMAT_VideoInfo;
+    bool mpegVideo = type.formattype == FORMAT_MPEGVideo;
+    if (!videoInfo && !mpegVideo) return 0;
+    ULONG needed = videoInfo ? kVideoInfoSize : kMpegVideoInfoMin;
+    if (type.cbFormat >= needed && type.pbFormat && video)
+      memcpy(video, type.pbFormat, kVideoInfoSize);
+    return 1;
+  }
+  if (type.majortype == MEDIATYPE_Audio && !haveAudio && type.formattype == FORMAT_WaveFormatEx) {
+    if (type.cbFormat >= kWaveFormatSize && type.pbFormat && audio)
+      memcpy(audio, type.pbFormat, kWaveFormatSize);
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::string FormatMediaTime(double seconds) {
+  if (seconds < 0 || seconds > 86400) seconds = 0;
+  int whole = (int)seconds;
+  int hours = whole / 3600;
+  int minutes = (whole - hours * 3600) / 60;
+  char text[32];
+  snprintf(text, sizeof(text), "%.2d:%.2d:%.2d", hours, minutes, whole % 60);
+  return text;
+}
+
+int CMediaInfoCtrl::GetMediaInfo(VIDEOINFOHEADER* video, WAVEFORMATEX* audio, const char* path,
+                                 std::string* mediaTime) {
+  if (mediaTime) *mediaTime = "00:00:00";
+  if (!path) return kMediaFailed;
+  IMediaDet* detector = NULL;
+  if (FAILED(CoCreateInstance(CLSID_MediaDet, NULL, CLSCTX_ALL, IID_IMediaDet,
+                              (void**)&detector)) ||
+      !detector)
+    return kMediaFailed;
+  int result = 0;
+  bool haveVideo = false, haveAudio = false;
+  BSTR name = SysAllocString(Widen(path).c_str());
+  long streams = 0;
+  if (!name || FAILED(detector->put_Filename(name)) ||
+      FAILED(detector->get_OutputStreams(&streams))) {
+    result = kMediaFailed;
+  } else {
+    LogPrint(LOG_WARNING, "get_OutputStreams=%d!\n", (int)streams);
+    for (long i = 0; i < streams && !(haveVideo && haveAudio); ++i) {
+      AM_MEDIA_TYPE type;
+      memset(&type, 0, sizeof(type));
+      if (FAILED(detector->put_CurrentStream(i)) ||
+          FAILED(detector->get_StreamMediaType(&type))) {
+        result = kMediaFailed;
+        break;
+      }
+      int taken = TakeStream(type, haveVideo, haveAudio, video, audio);
+      if (taken == 1) haveVideo = true;
+      if (taken == 2) haveAudio = true;
+      FreeMediaType(type);
+    }
+    double length = 0;
+    if (SUCCEEDED(detector->get_StreamLength(&length)) && mediaTime)
+      *mediaTime = FormatMediaTime(length);
+  }
+  if (name) SysFreeString(name);
+  detector->Release();
+  // A failure after a stream was found still reports what was found.
+  if (result == kMediaFailed && !haveVideo && !haveAudio) return kMediaFailed;
+  if (haveVideo && haveAudio) return kMediaAudioVideo;
+  if (haveVideo) return kMediaVideoOnly;
+  if (haveAudio) return kMediaAudioOnly;
+  return kMediaNoStream;
+}
+
+int ParseTimeText(const char* text) {
+  if (!text) return 0;
+  int hours = atoi(text);
+  const char* first = strchr(text, ':');
+  int minutes = first ? atoi(first + 1) : 0;
+  const char* second = first ? strchr(first + 1, ':') : NULL;
+  int seconds = second ? atoi(second + 1) : 0;
+  return hours * 3600 + minutes * 60 + seconds;
+}

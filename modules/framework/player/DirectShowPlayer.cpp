@@ -1,0 +1,311 @@
+#include "modules/framework/player/DirectShowPlayer.h"
+
+#include <qedit.h>
+#include <stdarg.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "base/ComPtr.h"
+#include "include/VarnoPlayerMessages.h"
+
+namespace {
+
+template <class T>
+void ReleaseInterface(T*& p) {
+  if (p) p->Release();
+  p = NULL;
+}
+
+std::wstring Widen(const char* text) {
+  int length = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+  wide.resize(static_cast<size_t>(length - 1));
+  return wide;
+}
+
+}  // namespace
+
+CDirectShowPlayer::CDirectShowPlayer()
+    : m_hOwner(NULL),
+      m_llDuration(0),
+      m_nState(kStopped),
+      m_pGB(NULL),
+      m_pMS(NULL),
+      m_pMC(NULL),
+      m_pME(NULL),
+      m_pBA(NULL),
+      m_pVW(NULL) {
+  m_bComStarted = SUCCEEDED(CoInitialize(NULL));
+}
+
+CDirectShowPlayer::~CDirectShowPlayer() {
+  ReleaseGraph();
+  if (m_bComStarted) CoUninitialize();
+}
+
+void CDirectShowPlayer::DebugPrint(const char* format, ...) {
+  char buffer[1024];
+  va_list args;
+  va_start(args, format);
+  vsnprintf(buffer, sizeof(buffer), format, args);
+  va_end(args);
+  buffer[sizeof(buffer) - 1] = '\0';
+  OutputDebugStringA(buffer);
+}
+
+HRESULT CDirectShowPlayer::CreateGraph() {
+  HRESULT hr = CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
+                                reinterpret_cast<void**>(&m_pGB));
+  if (FAILED(hr)) return hr;
+  if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&m_pMC))))
+    return hr;
+  if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&m_pMS))))
+    return hr;
+  if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&m_pME))))
+    return hr;
+  if (FAILED(hr = m_pGB->QueryInterface(IID_IBasicAudio, reinterpret_cast<void**>(&m_pBA))))
+    return hr;
+  return m_pGB->QueryInterface(IID_IVideoWindow, reinterpret_cast<void**>(&m_pVW));
+}
+
+BOOL CDirectShowPlayer::Init() {
+  HRESULT hr = CreateGraph();
+  if (FAILED(hr)) {
+    ReleaseGraph();
+    DebugPrint("Failed to initialize DirectShow!  hr=0x%x\r\n", static_cast<unsigned>(hr));
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CDirectShowPlayer::ReleaseGraph() {
+  if (m_pME) {
+    m_pME->SetNotifyWindow(0, 0, 0);
+    ReleaseInterface(m_pME);
+  }
+  StopGraph();
+  ReleaseInterface(m_pMC);
+  ReleaseInterface(m_pMS);
+  ReleaseInterface(m_pGB);
+  ReleaseInterface(m_pBA);
+  if (m_pVW) {
+    long style = 0;
+    m_pVW->get_WindowStyle(&style);
+    m_pVW->put_WindowStyle((style & ~WS_CHILD) | WS_CAPTION | WS_THICKFRAME);
+    m_pVW->put_Visible(OAFALSE);
+    m_pVW->put_Owner(0);
+    ReleaseInterface(m_pVW);
+  }
+}
+
+HRESULT CDirectShowPlayer::ResetGraph() {
+  ReleaseGraph();
+  return CreateGraph();
+}
+
+BOOL CDirectShowPlayer::IsWindowsMediaFile(const char* path) {
+  if (!path) return FALSE;
+  char lower[MAX_PATH];
+  lstrcpynA(lower, path, sizeof(lower));
+  CharLowerA(lower);
+  return strstr(lower, ".asf") || strstr(lower, ".wma") || strstr(lower, ".wmv");
+}
+
+HRESULT CDirectShowPlayer::CreateFilter(REFCLSID clsid, IBaseFilter** out) {
+  HRESULT hr = CoCreateInstance(clsid, NULL, CLSCTX_INPROC_SERVER, IID_IBaseFilter,
+                                reinterpret_cast<void**>(out));
+  if (FAILED(hr)) {
+    DebugPrint("CreateFilter: Failed to create filter!  hr=0x%x\n", static_cast<unsigned>(hr));
+    *out = NULL;
+  }
+  return hr;
+}
+
+HRESULT CDirectShowPlayer::RenderOutputPins(IGraphBuilder* graph, IBaseFilter* filter) {
+  CComPtr<IEnumPins> pins;
+  HRESULT hr = filter->EnumPins(&pins);
+  if (FAILED(hr)) return hr;
+  for (;;) {
+    CComPtr<IPin> pin;
+    hr = pins->Next(1, &pin, NULL);
+    if (hr != S_OK) break;
+    CComPtr<IPin> connected;
+    hr = pin->ConnectedTo(&connected);
+    if (hr == VFW_E_NOT_CONNECTED) {
+      PIN_DIRECTION direction = PINDIR_INPUT;
+      hr = pin->QueryDirection(&direction);
+      if (SUCCEEDED(hr) && direction == PINDIR_OUTPUT) hr = graph->Render(pin);
+    }
+    if (FAILED(hr)) break;
+  }
+  return hr;
+}
+
+HRESULT CDirectShowPlayer::RenderWindowsMediaFile(const wchar_t* path) {
+  IBaseFilter* reader = NULL;
+  HRESULT hr = CreateFilter(CLSID_WMAsfReader, &reader);
+  if (FAILED(hr)) {
+    DebugPrint("Failed to create WMAsfReader filter!  hr=0x%x\n", static_cast<unsigned>(hr));
+    return hr;
+  }
+  hr = m_pGB->AddFilter(reader, L"ASF Reader");
+  if (FAILED(hr)) {
+    DebugPrint("Failed to add ASF reader filter to graph!  hr=0x%x\n", static_cast<unsigned>(hr));
+    reader->Release();
+    return hr;
+  }
+  CComPtr<IFileSourceFilter> source;
+  hr = reader->QueryInterface(IID_IFileSourceFilter, source.Out());
+  if (FAILED(hr)) {
+    DebugPrint("FAILED(0x%x) pReader->QueryInterface(IID_IFileSourceFilter, (void **) &pFS)\n",
+               static_cast<unsigned>(hr));
+  } else {
+    hr = source->Load(path, NULL);
+    if (FAILED(hr)) DebugPrint("FAILED(0x%x) pFS->Load(wFile, NULL)\n", static_cast<unsigned>(hr));
+    source.Release();
+  }
+  if (SUCCEEDED(hr)) {
+    hr = RenderOutputPins(m_pGB, reader);
+    if (FAILED(hr))
+      DebugPrint("FAILED(0x%x) RenderOutputPins(m_pGB, pReader)\n", static_cast<unsigned>(hr));
+  }
+  if (FAILED(hr)) m_pGB->RemoveFilter(reader);
+  reader->Release();
+  return hr;
+}
+
+HRESULT CDirectShowPlayer::RenderMediaFile(const char* path) {
+  if (!m_pGB || !m_pME) return E_NOINTERFACE;
+  std::wstring wide = Widen(path);
+  HRESULT hr;
+  if (IsWindowsMediaFile(path)) {
+    hr = RenderWindowsMediaFile(wide.c_str());
+    if (FAILED(hr)) hr = m_pGB->RenderFile(wide.c_str(), NULL);
+    if (FAILED(hr)) {
+      DebugPrint("*** Failed(%08lx) to Render WM File(%s)!\r\n", static_cast<unsigned long>(hr),
+                 path);
+      return hr;
+    }
+  } else {
+    hr = m_pGB->RenderFile(wide.c_str(), NULL);
+    if (FAILED(hr)) {
+      DebugPrint("*** Failed(%08lx) in RenderFile(%s)!\r\n", static_cast<unsigned long>(hr), path);
+      return hr;
+    }
+  }
+  if (m_pVW) {
+    RECT client = {};
+    GetClientRect(m_hOwner, &client);
+    long style = 0;
+    m_pVW->get_WindowStyle(&style);
+    m_pVW->put_WindowStyle((style & ~(WS_CAPTION | WS_THICKFRAME)) | WS_CHILD);
+    m_pVW->put_Owner(reinterpret_cast<OAHWND>(m_hOwner));
+    m_pVW->SetWindowPosition(0, 0, client.right - client.left, client.bottom - client.top);
+    m_pVW->put_Visible(OATRUE);
+    m_pVW->put_AutoShow(OATRUE);
+  }
+  hr = m_pME->SetNotifyWindow(reinterpret_cast<OAHWND>(m_hOwner), WM_PLAYER_GRAPH_EVENT, 0);
+  SetTimer(m_hOwner, PLAYER_TIMER_ID, 1000, NULL);
+  return hr;
+}
+
+void CDirectShowPlayer::ReadDurationFromFile(const char* path) {
+  CComPtr<IMediaDet> detector;
+  if (FAILED(CoCreateInstance(CLSID_MediaDet, NULL, CLSCTX_INPROC_SERVER, IID_IMediaDet,
+                              detector.Out())))
+    return;
+  std::wstring wide = Widen(path);
+  BSTR name = SysAllocString(wide.c_str());
+  double seconds = 0;
+  if (name && SUCCEEDED(detector->put_Filename(name)) &&
+      SUCCEEDED(detector->get_StreamLength(&seconds)))
+    m_llDuration = static_cast<LONGLONG>(seconds) * 10000000LL;
+  SysFreeString(name);
+}
+
+BOOL CDirectShowPlayer::PlayFile(const char* path) {
+  if (!path) return FALSE;
+  ResetGraph();
+  if (FAILED(RenderMediaFile(path))) return FALSE;
+  if (m_llDuration == 0) ReadDurationFromFile(path);
+  return SUCCEEDED(RunGraph());
+}
+
+HRESULT CDirectShowPlayer::RunGraph() {
+  if (!m_pMC) return E_NOINTERFACE;
+  HRESULT hr = m_pMC->Run();
+  if (FAILED(hr)) {
+    DebugPrint("\r\n*** Failed(%08lx) in Run()!\r\n", static_cast<unsigned long>(hr));
+    return hr;
+  }
+  m_nState = kRunning;
+  return hr;
+}
+
+HRESULT CDirectShowPlayer::StopGraph() {
+  if (!m_pMC) return E_NOINTERFACE;
+  if (m_nState == kStopped) return S_OK;
+  HRESULT hr = m_pMC->Stop();
+  if (FAILED(hr)) {
+    DebugPrint("\r\n*** Failed(%08lx) in Stop()!\r\n", static_cast<unsigned long>(hr));
+    return hr;
+  }
+  m_nState = kStopped;
+  return hr;
+}
+
+BOOL CDirectShowPlayer::CloseGraph() {
+  if (m_pVW) {
+    m_pVW->put_Visible(OAFALSE);
+    m_pVW->put_AutoShow(OAFALSE);
+  }
+  if (FAILED(StopGraph())) return FALSE;
+  KillTimer(m_hOwner, PLAYER_TIMER_ID);
+  return TRUE;
+}
+
+HRESULT CDirectShowPlayer::HandleGraphEvents() {
+  if (!m_pME) return 0;
+  HRESULT hr = S_OK;
+  long code = 0;
+  LONG_PTR param1 = 0, param2 = 0;
+  while ((hr = m_pME->GetEvent(&code, &param1, &param2, 0)) == S_OK) {
+    // Playback is over when the stream completed and also when the graph
+    // aborted with an error: the owner stops the player in both cases.
+    if (code == EC_COMPLETE || code == EC_ERRORABORT)
+      ::SendMessageA(m_hOwner, WM_PLAYER_ENDED, 0, 0);
+    hr = m_pME->FreeEventParams(code, param1, param2);
+  }
+  return hr;
+}
+
+int CDirectShowPlayer::GetPosition() {
+  LONGLONG position = 0;
+  if (!m_pMS || m_llDuration == 0 || FAILED(m_pMS->GetCurrentPosition(&position))) return 0;
+  return static_cast<int>(position * 100 / m_llDuration);
+}
+
+std::string CDirectShowPlayer::GetPositionText() {
+  LONGLONG position = 0;
+  if (!m_pMS || FAILED(m_pMS->GetCurrentPosition(&position))) return std::string();
+  int seconds = static_cast<int>(position / 10000000LL);
+  char text[32];
+  snprintf(text, sizeof(text), "%.2d:%.2d:%.2d", seconds / 3600, (seconds / 60) % 60,
+           seconds % 60);
+  return text;
+}
+
+BOOL CDirectShowPlayer::Seek(int percent) {
+  if (!m_pMC || !m_pMS) return FALSE;
+  LONGLONG position = m_llDuration * percent / 100;
+  return SUCCEEDED(m_pMS->SetPositions(&position, AM_SEEKING_AbsolutePositioning, NULL,
+                                       AM_SEEKING_NoPositioning));
+}
+
+BOOL CDirectShowPlayer::RefreshDuration() {
+  m_llDuration = 0;
+  if (!m_pMS) return FALSE;
+  return SUCCEEDED(m_pMS->GetDuration(&m_llDuration));
+}

@@ -1,0 +1,281 @@
+// The conversions that the external encoder program makes: it is started
+// with a command line, its console output is read through a pipe, and the
+// position it prints becomes the progress.
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "base/LogClient.h"
+#include "base/MessagePump.h"
+#include "base/Paths.h"
+#include "modules/framework/model/ConverterManager.h"
+#include "modules/framework/model/MediaInfoCtrl.h"
+#include "modules/framework/runner/ConvertRunner.h"
+#include "modules/framework/runner/RunnerTexts.h"
+
+namespace {
+
+// The first "Pos:" of a chunk and the first "s" at or after the four
+// characters behind it: the text between them is the position in seconds.
+bool ParsePosition(const char* chunk, double* seconds, std::string* text) {
+  const char* pos = strstr(chunk, "Pos:");
+  if (!pos) return false;
+  const char* end = strchr(pos + 4, 's');
+  if (!end) return false;
+  *text = std::string(pos + 4, end);
+  *seconds = atof(text->c_str());
+  return true;
+}
+
+// The task's audio parameters decide the MPEG-4 option texts; see the table
+// of command lines in the encoder's documentation of this suite.
+const char* Mpeg4Options(bool xvid, int audioCodec, bool bFrames, int firstStage) {
+  if (!xvid && audioCodec == 2)
+    return bFrames
+               ? "\" -channels %d -srate %d -oac mp3lame -lameopts vbr=0:cbr:br=128:aq=5:mode=1 -ovc lavc -lavcopts vcodec=mpeg4:vqmin=2:vqmax=6:vbitrate=%d:vme=1:vmax_b_frames=2:keyint=30:vstrict=3:bit_exact  -ffourcc DIVX -vf scale=%d:%d,harddup -ofps %d"
+               : "\" -channels %d -srate %d -oac mp3lame -lameopts vbr=0:cbr:br=64:aq=5:mode=1 -ovc lavc -lavcopts vcodec=mpeg4:vqmin=2:vqmax=6:vbitrate=%d:vme=1:vmax_b_frames=0:keyint=30:vstrict=3:bit_exact  -ffourcc DIVX -vf scale=%d:%d,harddup -ofps %d";
+  if (!xvid && audioCodec == 1)
+    return firstStage
+               ? "\" -channels %d -srate %d -oac lavc -ovc lavc -lavcopts acodec=mp2:abitrate=64:vcodec=mpeg4:vqmin=2:vqmax=6:vbitrate=%d:keyint=12  -ffourcc DIVX -vf scale=%d:%d,harddup -ofps %d"
+               : "\" -channels %d -srate %d -oac lavc -ovc lavc -lavcopts acodec=mp2:abitrate=64:vcodec=mpeg4:vbitrate=%d:keyint=12:vme=1:me_range=64:bit_exact  -ffourcc DIVX -vf scale=%d:%d,harddup -ofps %d";
+  if (xvid && audioCodec == 2)
+    return bFrames
+               ? "\" -channels %d -srate %d -oac mp3lame -lameopts vbr=0:cbr:br=40:aq=5:mode=1 -ovc xvid -xvidencopts bitrate=%d:max_key_interval=%d:max_bframes=1  -ffourcc XVID -vf scale=%d:%d,harddup -ofps %d"
+               : "\" -audio-preload 0 -channels %d -srate %d -oac mp3lame -lameopts vbr=0:cbr:br=40:aq=5:mode=1 -ovc xvid -xvidencopts bitrate=%d:max_key_interval=%d:max_bframes=0:vhq=0  -ffourcc XVID -vf scale=%d:%d,harddup -ofps %d";
+  if (xvid && audioCodec == 1)
+    return "\" -channels %d -srate %d -oac lavc -ovc lavc -lavcopts acodec=mp2:abitrate=64:vcodec=mpeg4:vqmin=2:vqmax=6:vbitrate=%d:vme=1:vstrict=3:bit_exact  -ffourcc DIVX -vf scale=%d:%d,harddup -ofps %d";
+  return NULL;
+}
+
+// Makes a folder the current directory for a while and restores the old one.
+class CurrentDirectory {
+ public:
+  CurrentDirectory() { GetCurrentDirectoryA(MAX_PATH, m_saved); }
+  ~CurrentDirectory() { SetCurrentDirectoryA(m_saved); }
+  void Enter(const std::string& folder) {
+    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
+  }
+
+ private:
+  char m_saved[MAX_PATH] = {0};
+};
+
+std::string ReplaceFirst(std::string text, const std::string& what, const std::string& with) {
+  size_t at = text.find(what);
+  if (at != std::string::npos) text.replace(at, what.size(), with);
+  return text;
+}
+
+}  // namespace
+
+int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgress* progress,
+                                 int startSeconds, int knownDuration) {
+  LogPrint(LOG_TRACE, "Encoder begin!\n");
+  SECURITY_ATTRIBUTES inherit = {sizeof(inherit), NULL, TRUE};
+  HANDLE inputRead = NULL, inputWrite = NULL, outputRead = NULL, outputWrite = NULL;
+  if (!CreatePipe(&inputRead, &inputWrite, &inherit, 0)) return 0;
+  if (!CreatePipe(&outputRead, &outputWrite, &inherit, 0)) {
+    CloseHandle(inputRead);
+    CloseHandle(inputWrite);
+    return 0;
+  }
+  // Only the encoder's ends are inherited.
+  SetHandleInformation(inputWrite, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(outputRead, HANDLE_FLAG_INHERIT, 0);
+
+  STARTUPINFOA startup;
+  memset(&startup, 0, sizeof(startup));
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESTDHANDLES | STARTF_FORCEOFFFEEDBACK;
+  startup.hStdInput = inputRead;
+  startup.hStdOutput = outputWrite;
+  startup.hStdError = outputWrite;
+
+  std::string program = ConfigString("InstallDirectory") + "encoder.exe";
+  LogPrint(LOG_TRACE, "Encodr = %s, commandLine = %s!\n", program.c_str(), commandLine.c_str());
+  std::vector<char> command(commandLine.begin(), commandLine.end());
+  command.push_back(0);
+  PROCESS_INFORMATION process;
+  memset(&process, 0, sizeof(process));
+  if (!CreateProcessA(program.c_str(), command.data(), NULL, NULL, TRUE, DETACHED_PROCESS, NULL,
+                      NULL, &startup, &process)) {
+    DWORD error = GetLastError();
+    char* message = NULL;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, NULL, error,
+                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&message), 0,
+                   NULL);
+    ShowBox(message ? message : "The encoder could not be started.", "Error", MB_ICONINFORMATION);
+    if (message) LocalFree(message);
+    CloseHandle(inputRead);
+    CloseHandle(inputWrite);
+    CloseHandle(outputRead);
+    CloseHandle(outputWrite);
+    return 0;
+  }
+
+  double position = 0;
+  std::string lastText;
+  int abort = 0;
+  if (CloseHandle(outputWrite)) {
+    CloseHandle(inputRead);
+    CloseHandle(inputWrite);
+    char buffer[4096 + 1];
+    for (;;) {
+      if (m_nAbort) abort = 1;
+      if (abort) break;
+      // Waits for output or window messages, never blocking in the read:
+      // an encoder that is silent for a while must not freeze the window.
+      DWORD available = 0;
+      if (!PeekNamedPipe(outputRead, NULL, 0, NULL, &available, NULL)) break;  // closed and empty
+      if (available == 0) {
+        MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT);
+        PumpMessages();
+        continue;
+      }
+      memset(buffer, 0, sizeof(buffer));
+      DWORD read = 0;
+      if (!ReadFile(outputRead, buffer, 4096, &read, NULL) || read == 0) break;
+      double seconds = 0;
+      std::string text;
+      if (ParsePosition(buffer, &seconds, &text)) {
+        position = seconds;
+        lastText = text;
+      } else {
+        lastText = buffer;
+      }
+      if (progress) {
+        double at = (startSeconds + position) * 100;
+        int value = knownDuration ? (m_nEstimatedSeconds ? static_cast<int>(at / m_nEstimatedSeconds)
+                                                         : static_cast<int>(at))
+                                  : static_cast<int>(at);
+        progress->Progress(knownDuration ? 1 : 5, value, &abort);
+      }
+      PumpMessages();
+    }
+  } else {
+    CloseHandle(inputRead);
+    CloseHandle(inputWrite);
+  }
+  CloseHandle(outputRead);
+  if (m_nAbort) abort = 1;
+  int result = !abort && position > 0 ? 1 : 0;
+  LogPrint(LOG_TRACE, "Encoder return string %s!\n", lastText.c_str());
+  TerminateProcess(process.hProcess, 1);
+  WaitForSingleObject(process.hProcess, 5000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return result;
+}
+
+int CConvertRunner::ConvertWithEncoder(CTaskRecord task, IConvertProgress* progress,
+                                       IConvertEngine**, int bypassChannelLimit, int firstStage) {
+  CurrentDirectory directory;
+  LogPrint(LOG_TRACE, "Real convert to MPEG4!\n");
+  if (!m_pConfig) return 0;
+  directory.Enter(ConfigString("RealCodecPath"));
+  if (!task.hasVideo || (!bypassChannelLimit && task.sourceChannels >= 5)) return 0;
+
+  bool xvid = m_codecTemplate.find("|xvid") != std::string::npos;
+  bool bFrames = m_codecTemplate.find("|bf") != std::string::npos;
+  const char* format = Mpeg4Options(xvid, task.audioCodec, bFrames, firstStage);
+  if (!format) return 0;
+  int videoKbps = task.videoQuality * 40;
+  if (task.videoBitRate / 1000 < videoKbps && task.videoBitRate != task.sourceVideoBitRate)
+    videoKbps = task.videoBitRate / 1000;
+  char options[1024];
+  if (xvid && task.audioCodec == 2)
+    snprintf(options, sizeof(options), format, task.channels, task.sampleRate, videoKbps,
+             task.keyFrameSpacing * task.frameRate, task.width, task.height, task.frameRate);
+  else
+    snprintf(options, sizeof(options), format, task.channels, task.sampleRate, videoKbps,
+             task.width, task.height, task.frameRate);
+  std::string base = " \"" + task.sourcePath + "\" -o \"DESTFILENAME" + options;
+  if (!task.hasAudio) base += " -nosound";
+
+  int seconds = ParseTimeText(task.mediaTime.c_str());
+  std::vector<int> segments =
+      firstStage ? std::vector<int>() : SplitSegments(seconds, m_pConfig->GetInt("Splitter", 0, 1));
+  if (segments.empty())
+    return ReadFromPipe(ReplaceFirst(base, "DESTFILENAME", task.outputPath), progress, 0, firstStage);
+
+  std::string extension = GetFileExt(task.outputPath.c_str());
+  int result = 0;
+  int start = 0;
+  for (size_t n = 0; n < segments.size(); ++n) {
+    char name[MAX_PATH * 2];
+    snprintf(name, sizeof(name), "%s_%d%s", task.outputPath.c_str(), static_cast<int>(n + 1),
+             extension.c_str());
+    char cut[64];
+    snprintf(cut, sizeof(cut), " -ss %d -endpos %d", start, segments[n]);
+    result = ReadFromPipe(ReplaceFirst(base + cut, "DESTFILENAME", name), progress, start, 0);
+    start += segments[n];
+  }
+  return result;
+}
+
+int CConvertRunner::ConvertToMP3(CTaskRecord task, IConvertProgress* progress, IConvertEngine**,
+                                 int bypassChannelLimit) {
+  CurrentDirectory directory;
+  if (!m_pConfig) return 0;
+  directory.Enter(ConfigString("RealCodecPath"));
+  if (!bypassChannelLimit && task.sourceChannels >= 5) return 0;
+  char options[512];
+  snprintf(options, sizeof(options),
+           "\" -of mp3 -srate %d -oac mp3lame -lameopts %sbr=%d:aq=5:mode=%d -ovc frameno -ofps %d",
+           task.sampleRate, task.audioMode == 0 ? "cbr:" : "", task.audioBitRate, task.channels,
+           task.sourceFrameRate);
+  std::string command = " \"" + task.sourcePath + "\" -o \"" + task.outputPath + options;
+  int result = ReadFromPipe(command, progress, 0, 0);
+  // A missing output is no more a success than a stub of a few bytes.
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(task.outputPath.c_str(), GetFileExInfoStandard, &data) ||
+      (data.nFileSizeHigh == 0 && data.nFileSizeLow < 512))
+    result = 0;
+  return result;
+}
+
+int CConvertRunner::ConvertToMPEG4(CTaskRecord task, IConvertProgress* progress,
+                                   IConvertEngine** engine, int retry) {
+  LogPrint(LOG_TRACE, "ConvertToMPEG4 begin!\n");
+  if (!m_pManager || !m_pConfig) return 0;
+  CTaskRecord copy = task;
+  char tempFolder[MAX_PATH] = {0};
+  char tempFile[MAX_PATH] = {0};
+  GetTempPathA(MAX_PATH, tempFolder);
+  GetTempFileNameA(tempFolder, "QTF", 0, tempFile);
+  const char* ext = GetFileExt(task.sourcePath.c_str());
+  bool twoStage = retry || (lstrcmpiA(ext, ".DAT") == 0 && m_pConfig->GetInt("VCDChannel", 0, 1) != 2);
+  // The command template of the task (its "COMMOND" entry) decides between
+  // the encoder's MPEG-4 variants.
+  std::string command;
+  if (m_pManager->GetCodecCommand(task.hasVideo && task.hasAudio ? 0 : task.hasVideo ? 1 : 2, &command))
+    m_codecTemplate = command;
+
+  int result = 0;
+  if (twoStage) {
+    LogPrint(LOG_TRACE, "ConvertToMPEG4 use ASF converter!\n");
+    copy.outputPath = tempFile;
+    copy.sampleRate = copy.sourceSampleRate;
+    copy.audioCodec = 1;
+    if (ConvertWithEncoder(copy, progress, engine, 0, 1) != 1) {
+      DeleteFileA(tempFile);
+      return kResultNotAvailable;
+    }
+    copy = task;
+    copy.sourcePath = tempFile;
+  } else if (lstrcmpiA(ext, ".RM") == 0 || lstrcmpiA(ext, ".RMVB") == 0 || lstrcmpiA(ext, ".MOV") == 0 ||
+             lstrcmpiA(ext, ".MP4") == 0) {
+    LogPrint(LOG_TRACE, "ConvertToMPEG4 use encoder!\n");
+    DeleteFileA(tempFile);
+    return ConvertWithEncoder(task, progress, engine, 0, 0);
+  }
+  if (m_codecTemplate.find("xvid") != std::string::npos) {
+    DeleteFileA(tempFile);
+    return ConvertWithEncoder(task, progress, engine, 1, 0);
+  }
+  // The codec library's own conversions are not available in this build.
+  if (engine) *engine = NULL;
+  result = kResultNotAvailable;
+  DeleteFileA(tempFile);
+  return result;
+}

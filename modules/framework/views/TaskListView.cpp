@@ -1,0 +1,128 @@
+#include "modules/framework/views/TaskListView.h"
+
+#include <commctrl.h>
+
+#include "include/VarnoModuleEvents.h"
+#include "modules/framework/views/ViewHelpers.h"
+
+HRESULT CTaskListView::GetViewName(char* buffer, int length) {
+  return CopyViewName("MultimediaConverterTaskListView", buffer, length);
+}
+
+void CTaskListView::EnableMenuItems(HMENU menu) {
+  static const struct {
+    UINT id;
+    const char* command;
+  } kItems[] = {{ID_TASKLIST_OPEN, "AddFiles"},
+                {ID_TASKLIST_DELETE, "DeleteFiles"},
+                {ID_TASKLIST_SELECT_ALL, "SelectAll"}};
+  for (const auto& item : kItems)
+    EnableMenuItem(menu, item.id,
+                   QueryCommandEnabled(item.command) ? MF_ENABLED : MF_DISABLED | MF_GRAYED);
+}
+
+HMENU CTaskListView::PreparePopupMenu(CMenu& menu) {
+  if (!menu.LoadMenu(WinFxModuleInstance(), IDR_TASKLIST_MENU)) return NULL;
+  HMENU popup = menu.GetSubMenu(0);
+  if (!popup) return NULL;
+  TranslatePopupMenu(popup);
+  EnableMenuItems(popup);
+  return popup;
+}
+
+LRESULT CTaskListView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CONTEXTMENU) {
+    CMenu menu;
+    HMENU popup = PreparePopupMenu(menu);
+    if (popup) {
+      POINT cursor;
+      GetCursorPos(&cursor);
+      TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_hWnd, NULL);
+    }
+    return 0;
+  }
+  if (message == WM_COMMAND && lParam == 0 && HIWORD(wParam) == 0) {
+    OnMenuCommand(LOWORD(wParam));
+    return 0;
+  }
+  return CTaskListCtrl::WindowProc(message, wParam, lParam);
+}
+
+void CTaskListView::OnMenuCommand(UINT id) {
+  if (!m_pNotify) return;
+  switch (id) {
+    case ID_TASKLIST_OPEN:
+      m_pNotify->Notify(MEV_ADD_FILES, 0, 0, 0);
+      break;
+    case ID_TASKLIST_DELETE:
+      m_pNotify->Notify(MEV_DELETE_FILES, 0, 0, 0);
+      break;
+    case ID_TASKLIST_SELECT_ALL:
+      m_pNotify->Notify(MEV_SELECT_ALL, 0, 0, 0);
+      SelectAllRows();
+      break;
+  }
+}
+
+void CTaskListView::SetRowState(int row, UINT state, UINT mask) {
+  LVITEMA item = {};
+  item.state = state;
+  item.stateMask = mask;
+  SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void CTaskListView::SelectAllRows() {
+  const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
+  int count = static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
+  for (int row = 0; row < count; ++row) SetRowState(row, both, both);
+  SetFocus(m_hWnd);
+}
+
+BOOL CTaskListView::AddTaskRow(CTaskRecord* task) {
+  if (!task) return FALSE;
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT;
+  item.iItem = static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
+  item.pszText = const_cast<char*>(task->sourcePath.c_str());
+  int row = static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  if (row < 0) return FALSE;
+  SetTaskRowText(row, task);
+  return TRUE;
+}
+
+BOOL CTaskListView::SetTaskRowText(int row, CTaskRecord* task) {
+  // A negative row would address every row of the control.
+  int count = static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
+  if (row < 0 || row >= count) return FALSE;
+  if (task) {
+    LVITEMA item = {};
+    if (!task->sourcePath.empty()) {
+      size_t slash = task->sourcePath.rfind('\\');
+      std::string name =
+          slash == std::string::npos ? task->sourcePath : task->sourcePath.substr(slash + 1);
+      item.iSubItem = 0;
+      item.pszText = const_cast<char*>(name.c_str());
+      SendMessage(LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    }
+    if (!task->mediaTime.empty()) {
+      item.iSubItem = 1;
+      item.pszText = const_cast<char*>(task->mediaTime.c_str());
+      SendMessage(LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    }
+    if (!task->stateText.empty()) {
+      char state[260];
+      lstrcpynA(state, task->stateText.c_str(), sizeof(state));
+      Translate(state, sizeof(state), "MiscStrings");
+      item.iSubItem = 2;
+      item.pszText = state;
+      SendMessage(LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    }
+  }
+  const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
+  int previous = static_cast<int>(SendMessage(LVM_SETSELECTIONMARK, 0, row));
+  SetRowState(previous, 0, both);  // -1: every row
+  SetRowState(row, both, both);
+  SetFocus(m_hWnd);
+  SendMessage(LVM_ENSUREVISIBLE, row, FALSE);
+  return TRUE;
+}

@@ -1,0 +1,53 @@
+// A codec library of the tests' own. Its probe answers come from a script
+// beside it ("<library file>.ini": [Video] Result, Width, Height, FrameRate,
+// BitRate; [Audio] Result, Channels, SampleRate, BitRate); a missing section
+// answers 1 (failure). mainCodec reports 0, 50 and 100 percent and returns
+// [Main] Result.
+#include <windows.h>
+
+#include <string>
+
+#include "include/VarnoEngine.h"
+
+namespace {
+HINSTANCE g_instance;
+
+int Script(const char* section, const char* key, int fallback) {
+  char path[MAX_PATH] = "";
+  GetModuleFileNameA(g_instance, path, MAX_PATH);
+  return (int)GetPrivateProfileIntA(section, key, fallback, (std::string(path) + ".ini").c_str());
+}
+}  // namespace
+
+extern "C" int __cdecl GetVarnoVideoInfo(const char*, VarnoVideoInfo* info) {
+  int result = Script("Video", "Result", 1);
+  if (result == 0 && info) {
+    info->width = Script("Video", "Width", 0);
+    info->height = Script("Video", "Height", 0);
+    info->frameRate = Script("Video", "FrameRate", 0);
+    info->bitRate = Script("Video", "BitRate", 0);
+  }
+  return result;
+}
+
+extern "C" int __cdecl GetVarnoAudioInfo(const char*, VarnoAudioInfo* info) {
+  int result = Script("Audio", "Result", 1);
+  if (result == 0 && info) {
+    info->channels = Script("Audio", "Channels", 0);
+    info->sampleRate = Script("Audio", "SampleRate", 0);
+    info->bitRate = Script("Audio", "BitRate", 0);
+  }
+  return result;
+}
+
+extern "C" int __cdecl mainCodec(int, char**, IConvertProgress* progress) {
+  int abort = 0;
+  for (int percent = 0; percent <= 100 && progress && !abort; percent += 50)
+    progress->Progress(0, percent, &abort);
+  return Script("Main", "Result", 0);
+}
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
+  if (reason == DLL_PROCESS_ATTACH) g_instance = instance;
+  return TRUE;
+}

@@ -1,0 +1,154 @@
+// The runner's batch: which tasks run, what each reports, and how the batch
+// ends, with the conversion methods replaced by scripted results.
+#include <gtest/gtest.h>
+
+#include "include/VarnoModuleEvents.h"
+#include "tests/modules/framework/runner/RunnerFixture.h"
+
+namespace {
+
+// A runner whose tasks end with scripted results; a task may stop the batch
+// as the user's "Convert" press would, with or without the power-off.
+class ScriptedRunner : public CVideoConvertRunner {
+ public:
+  std::vector<int> results;
+  int stopDuring = -1;  // the task during which a stop is asked for
+  int stopPowerOff = 0;
+  std::vector<int> converted;
+  int ConvertTask(int index, IConvertProgress* progress, IConvertEngine**) override {
+    converted.push_back(index);
+    progress->Progress(0, 50, NULL);
+    if (index == stopDuring) ConfirmAbort(stopPowerOff);
+    return index < static_cast<int>(results.size()) ? results[index] : kResultFailed;
+  }
+};
+
+struct BatchCase {
+  const char* name;
+  std::vector<int> results;
+  int stopDuring, stopPowerOff, exitWindows;
+  std::vector<int> converted;
+  std::vector<std::string> boxes;
+  std::vector<std::string> events;  // module events other than progress
+  std::vector<std::string> states;
+};
+
+void PrintTo(const BatchCase& c, std::ostream* os) { *os << c.name; }
+
+class BatchTest : public ::testing::TestWithParam<BatchCase> {};
+
+TEST_P(BatchTest, EndsAsTheResultsSay) {
+  const BatchCase& c = GetParam();
+  RunnerFixture f;
+  for (const char* name : {"a.avi", "b.avi", "c.avi"}) ASSERT_TRUE(f.AddTask(name));
+  f.model.config.Set("ExitWindowsEx", c.exitWindows);
+  ScriptedRunner runner;
+  f.Wire(&runner);
+  runner.results = c.results;
+  runner.stopDuring = c.stopDuring;
+  runner.stopPowerOff = c.stopPowerOff;
+  runner.Run();
+  EXPECT_EQ(c.converted, runner.converted);
+  EXPECT_EQ(c.boxes, BoxRecorder::boxes);
+  EXPECT_EQ(c.events, f.events.Outcome());
+  std::vector<std::string> states;
+  for (int i = 0; i < 3; ++i) states.push_back(f.model.list.GetTask(i)->stateText);
+  EXPECT_EQ(c.states, states);
+  EXPECT_FALSE(runner.IsRunning()) << "the batch ends idle";
+}
+
+const char kFinished[] = "Varno Reel Craft V2.0 V2.0|Convert finished!";
+const char kAborted[] = "Varno Reel Craft V2.0 V2.0|User Aborted!";
+const char kConfirm[] = "Varno Reel Craft V2.0 V2.0|Are you sure that conversion abort?";
+
+INSTANTIATE_TEST_SUITE_P(
+    Matrix, BatchTest,
+    ::testing::Values(
+        BatchCase{"AllFail", {0, 0, 3}, -1, 0, 0, {0, 1, 2}, {kFinished}, {},
+                  {"Convert Failed", "Convert Failed", "Convert Failed"}},
+        BatchCase{"SomeSucceed", {0, 1, 4}, -1, 0, 0, {0, 1, 2}, {kFinished}, {"1(1,1,1)"},
+                  {"Convert Failed", "Convert Successful", "Convert Successful, No Audio"}},
+        BatchCase{"StopConfirmed", {1, 1, 1}, 1, 0, 1, {0, 1}, {kConfirm, kAborted}, {"2(0,0,0)"},
+                  {"Convert Successful", "User Aborted", "Unconvert"}},
+        BatchCase{"StopConfirmedWithPowerOff", {1, 1, 1}, 0, 1, 0, {0}, {kConfirm}, {"2(1,0,0)"},
+                  {"User Aborted", "Unconvert", "Unconvert"}},
+        BatchCase{"SwitchOffAfterTheBatch", {1, 1, 1}, -1, 0, 1, {0, 1, 2}, {}, {"2(1,1,0)"},
+                  {"Convert Successful", "Convert Successful", "Convert Successful"}}),
+    [](const ::testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
+
+TEST(Batch, MissingOutputFolderStopsBeforeAnyTask) {
+  RunnerFixture f;
+  ASSERT_TRUE(f.AddTask("a.avi"));
+  f.model.config.SetText("CurrentSavePath", f.model.output.File("gone"));
+  ScriptedRunner runner;
+  f.Wire(&runner);
+  runner.Run();
+  EXPECT_TRUE(runner.converted.empty());
+  EXPECT_EQ((std::vector<std::string>{"Varno Reel Craft V2.0 V2.0|Output path doesn't exist!"}),
+            BoxRecorder::boxes);
+  EXPECT_TRUE(f.events.events.empty());
+}
+
+TEST(Batch, MissingSourceIsReportedAndSkipped) {
+  RunnerFixture f;
+  ASSERT_TRUE(f.AddTask("a.avi"));
+  ASSERT_TRUE(f.AddTask("b.avi"));
+  DeleteFileA(f.model.list.GetTask(0)->sourcePath.c_str());
+  ScriptedRunner runner;
+  runner.results = {1, 1};
+  f.Wire(&runner);
+  runner.Run();
+  EXPECT_EQ(std::vector<int>{1}, runner.converted);
+  ASSERT_EQ(2u, BoxRecorder::boxes.size());
+  EXPECT_EQ("Varno Reel Craft V2.0 V2.0|'" + f.model.list.GetTask(0)->sourcePath +
+                "' Source File doesn't exist!",
+            BoxRecorder::boxes[0]);
+  EXPECT_EQ("Unconvert", f.model.list.GetTask(0)->stateText) << "its state is not changed";
+}
+
+TEST(Batch, NotEnoughSpaceAndTheUserDeclines) {
+  RunnerFixture f;
+  CTaskRecord* task = f.AddTask("a.avi");
+  ASSERT_TRUE(task);
+  task->mediaTime = "09:59:59";
+  task->hasVideo = 1;
+  task->videoBitRate = 2000000000;  // no disk has room for this
+  BoxRecorder::answer = IDNO;
+  ScriptedRunner runner;
+  f.Wire(&runner);
+  runner.Run();
+  EXPECT_TRUE(runner.converted.empty());
+  ASSERT_EQ(2u, BoxRecorder::boxes.size());
+  EXPECT_EQ("Varno Reel Craft V2.0|Not enough space in output folder, \nplease specify another path!",
+            BoxRecorder::boxes[0]);
+  EXPECT_EQ(kFinished, BoxRecorder::boxes[1]) << "the batch still ends as usual";
+}
+
+TEST(Batch, ProgressTextsCarryTheTaskAndItsPercent) {
+  RunnerFixture f;
+  ASSERT_TRUE(f.AddTask("a_rather_long_source_name.avi"));
+  ScriptedRunner runner;
+  runner.results = {1};
+  f.Wire(&runner);
+  runner.Run();
+  // The texts of the progress report made during the task.
+  const Event* during = NULL;
+  for (const Event& e : f.events.events)
+    if (e.code == MEV_PROGRESS_INFO && e.p1 == 50) during = &e;
+  ASSERT_TRUE(during);
+  EXPECT_EQ(0u, during->text2.find("Information: Convert 'a_rather_long_so....avi' to '"));
+  EXPECT_NE(std::string::npos, during->text2.find("---50%"));
+  EXPECT_EQ(0u, during->text3.find("Estimated Time:"));
+  EXPECT_EQ(MEV_PROGRESS_INFO, f.events.events.back().code);
+  EXPECT_EQ(0, f.events.events.back().p1) << "reset at the end";
+}
+
+TEST(Batch, StopOutsideABatchIsRefused) {
+  RunnerFixture f;
+  ScriptedRunner runner;
+  f.Wire(&runner);
+  EXPECT_EQ(0, runner.ConfirmAbort(0));
+  EXPECT_TRUE(BoxRecorder::boxes.empty());
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+// A conversion runner set up for a test: the model of one module (fake
+// configuration, converter manager, task list), a list view of the test's
+// own, a recorder of the module events and of the message boxes.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "modules/video/VideoConvertRunner.h"
+#include "tests/support/ModelFixture.h"
+
+// The rows of the task-list view: the task's texts as the view would show
+// them.
+class FakeRows : public ITaskRows {
+ public:
+  explicit FakeRows(CTaskList* list) : m_pList(list) {}
+  int GetRowCount() override { return m_pList->GetCount(); }
+  std::string GetCellText(int row, int column) override {
+    CTaskRecord* task = m_pList->GetTask(row);
+    if (!task) return "";
+    if (column == 0) return task->sourcePath.substr(task->sourcePath.rfind('\\') + 1);
+    if (column == 1) return task->mediaTime;
+    return task->stateText;
+  }
+  BOOL ShowTaskInRow(int row, CTaskRecord* task) override {
+    shown.push_back(std::to_string(row) + ":" + (task ? task->stateText : ""));
+    return TRUE;
+  }
+  HWND GetWindow() override { return NULL; }
+  std::vector<std::string> shown;
+
+ private:
+  CTaskList* m_pList;
+};
+
+struct Event {
+  int code;
+  INT_PTR p1, p2, p3;
+  std::string text2, text3;  // p2 and p3 when they are texts
+};
+
+class EventRecorder : public IModuleNotify {
+ public:
+  BOOL STDMETHODCALLTYPE Notify(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) override;
+  std::vector<Event> events;
+  // The events other than progress, as "code(p1,p2,p3)".
+  std::vector<std::string> Outcome() const;
+};
+
+// Records every message box and answers with `answer`.
+class BoxRecorder {
+ public:
+  BoxRecorder();
+  ~BoxRecorder();
+  static std::vector<std::string> boxes;  // "caption|text"
+  static int answer;
+};
+
+class RunnerFixture {
+ public:
+  RunnerFixture();
+  // A task for an (empty) source file in the source folder.
+  CTaskRecord* AddTask(const std::string& name);
+  template <class Runner>
+  void Wire(Runner* runner) {
+    runner->SetTaskList(&model.list);
+    runner->SetConverterManager(&model.manager);
+    runner->SetListControl(&rows);
+    runner->SetNotify(&events);
+    runner->SetConfig(&model.config);
+  }
+
+  ModelFixture model;
+  FakeRows rows;
+  EventRecorder events;
+  BoxRecorder boxes;
+};

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Layers go one way: a folder includes only its own headers and those of the
+# folders below it. Every project include names its folder from the root of
+# the tree ("winfx/Wnd.h"); a header of a component outside the suite is
+# included in angle brackets. Prints each include that breaks the rule and
+# fails when there is one.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+# folder: the folders whose headers it may include, bottom to top.
+layers='
+include: include
+base: include base
+winfx: include base winfx
+ui: include base winfx ui
+log: include base log
+config: include base winfx ui config
+modules/framework/model: include base modules/framework/model
+modules/framework/player: include base modules/framework/player
+modules/framework/runner: include base winfx modules/framework/model modules/framework/runner
+modules/framework/views: include base winfx ui modules/framework/model modules/framework/runner modules/framework/player modules/framework/views
+modules/video: include base winfx ui modules/framework/model modules/framework/runner modules/framework/player modules/framework/views modules/video
+modules/music: include base winfx ui modules/framework/model modules/framework/runner modules/framework/player modules/framework/views modules/music
+modules/photo: include base winfx ui modules/framework/model modules/framework/runner modules/framework/player modules/framework/views modules/photo
+engines/mux: include base winfx engines/mux
+engines/pic: include base winfx engines/pic
+app: include base winfx ui app
+'
+
+git ls-files -co --exclude-standard -- '*.h' '*.cpp' '*.c' |
+  while read -r f; do [ -f "$f" ] && echo "$f"; done |
+  xargs grep -n -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]+"' /dev/null |
+  awk -v layers="$layers" '
+    BEGIN {
+      n = split(layers, rows, "\n")
+      for (i = 1; i <= n; i++) {
+        if (rows[i] == "") continue
+        split(rows[i], kv, ": ")
+        folders[++count] = kv[1]
+        allowed[kv[1]] = " " kv[2] " "
+      }
+      status = 0
+    }
+    function dir(path) { sub(/\/[^\/]*$/, "", path); return path }
+    # The folder of the table that owns a path: the longest one it lies in.
+    function owner(path,   i, best) {
+      best = ""
+      for (i = 1; i <= count; i++)
+        if (index(path, folders[i] "/") == 1 && length(folders[i]) > length(best)) best = folders[i]
+      return best
+    }
+    function fail(why) { print "layers: " file ":" line " " why; status = 1 }
+    {
+      file = $0; sub(/:.*/, "", file)
+      rest = substr($0, length(file) + 2)
+      line = rest; sub(/:.*/, "", line)
+      header = rest; sub(/^[^"]*"/, "", header); sub(/".*/, "", header)
+      if (header == "resource.h") next  # a resource script'"'"'s own ids
+      if (header !~ /\//) { fail("includes \"" header "\" without its folder"); next }
+      if ((getline probe < header) < 0) { fail("includes \"" header "\", which is not in the tree"); next }
+      close(header)
+      if (file ~ /^tests\//) {
+        # Tests see every source folder, tests/support and their own folder.
+        if (header ~ /^tests\// && header !~ /^tests\/support\// && dir(header) != dir(file))
+          fail("includes \"" header "\" of another test folder")
+        else if (header ~ /^stand-ins\// && file !~ /^tests\/stand-ins\//)
+          fail("includes \"" header "\" of a stand-in")
+        next
+      }
+      if (file ~ /^stand-ins\//) {
+        # A stand-in is apart from the suite: its own headers and the contracts.
+        if (dir(header) != dir(file) && header !~ /^include\//)
+          fail("includes \"" header "\" from outside the stand-in")
+        next
+      }
+      mine = owner(file)
+      if (mine == "") next
+      theirs = owner(header)
+      if (index(allowed[mine], " " theirs " ") == 0)
+        fail("(" mine ") includes \"" header "\" of a higher or unrelated layer (" theirs ")")
+    }
+    END {
+      if (status == 0) print "layers: every include goes down"
+      exit status
+    }'

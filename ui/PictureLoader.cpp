@@ -1,0 +1,64 @@
+#include "ui/PictureLoader.h"
+
+#include <ole2.h>
+#include <olectl.h>
+
+#include "base/ComPtr.h"
+#include "base/Handles.h"
+#include "base/RuntimeFunctions.h"
+
+namespace {
+
+const IID kIID_IPicture = {0x7BF80980, 0xBF32, 0x101A,
+                           {0x8B, 0xBB, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
+
+// The whole file in a movable global block; NULL when empty or unreadable.
+HGLOBAL ReadIntoGlobal(HANDLE file) {
+  DWORD size = GetFileSize(file, NULL);
+  if (size == 0 || size == INVALID_FILE_SIZE) return NULL;
+  CGlobalMemory block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
+  if (!block.Get()) return NULL;
+  void* data = GlobalLock(block.Get());
+  DWORD read = 0;
+  BOOL ok = data && ReadFile(file, data, size, &read, NULL) && read == size;
+  if (data) GlobalUnlock(block.Get());
+  return ok ? block.Detach() : NULL;
+}
+
+HBITMAP BitmapFromStream(IStream* stream) {
+  PFN_OleLoadPicture load = RuntimeOleLoadPicture();
+  if (!load) return NULL;
+  CComPtr<IPicture> picture;
+  if (FAILED(load(stream, 0, FALSE, kIID_IPicture, picture.Out())) || !picture) return NULL;
+  HBITMAP bitmap = NULL;
+  OLE_HANDLE handle = 0;
+  if (SUCCEEDED(picture->get_Handle(&handle)) && handle)
+    bitmap = (HBITMAP)CopyImage((HANDLE)(UINT_PTR)handle, IMAGE_BITMAP, 0, 0, LR_COPYRETURNORG);
+  return bitmap;
+}
+
+}  // namespace
+
+HBITMAP LoadImageFile(const char* path, SIZE* size) {
+  if (!path) return NULL;
+  CGlobalMemory block;
+  {
+    CHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL));
+    if (!file.IsValid()) return NULL;
+    block.Reset(ReadIntoGlobal(file));
+  }
+  if (!block.Get()) return NULL;
+  CComPtr<IStream> stream;
+  // The stream takes the block over and frees it with itself.
+  if (FAILED(CreateStreamOnHGlobal(block.Get(), TRUE, &stream)) || !stream) return NULL;
+  block.Detach();
+  HBITMAP bitmap = BitmapFromStream(stream);
+  if (bitmap && size) {
+    BITMAP info;
+    if (GetObjectA(bitmap, sizeof(info), &info)) {
+      size->cx = info.bmWidth;
+      size->cy = info.bmHeight;
+    }
+  }
+  return bitmap;
+}
