@@ -7,25 +7,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-# folder: the folders whose headers it may include, bottom to top.
-layers='
-include: include
-base: include base
-winfx: include base winfx
-ui: include base winfx ui
-log: include base log
-config: include base winfx ui config
-modules/framework/model: include base modules/framework/model
-modules/framework/player: include base modules/framework/player
-modules/framework/runner: include base winfx modules/framework/model modules/framework/runner
-modules/framework/views: include base winfx ui modules/framework/model modules/framework/runner modules/framework/player modules/framework/views
-modules/video: include base winfx ui modules/framework/model modules/framework/runner modules/framework/player modules/framework/views modules/video
-modules/music: include base winfx ui modules/framework/model modules/framework/runner modules/framework/player modules/framework/views modules/music
-modules/photo: include base winfx ui modules/framework/model modules/framework/runner modules/framework/player modules/framework/views modules/photo
-engines/mux: include base winfx engines/mux
-engines/pic: include base winfx engines/pic
-app: include base winfx ui app
-'
+layers="$(grep -v -e '^#' -e '^$' tools/layers.txt)"
 
 git ls-files -co --exclude-standard -- '*.h' '*.cpp' '*.c' |
   while read -r f; do [ -f "$f" ] && echo "$f"; done |
