@@ -3,25 +3,9 @@
 #include <stdio.h>
 #include <string.h>
 
-#include <uuids.h>
-
-#include "base/Strings.h"
-#include "include/AudioChoices.h"
 #include "include/VarnoConfig.h"
 
 namespace {
-
-enum { kTextRoom = 1024 };
-
-std::string ReadText(const char* file, const char* section, const char* key, int room = kTextRoom) {
-  std::vector<char> text(room + 1, '\0');
-  GetPrivateProfileStringA(section, key, "", text.data(), room, file);
-  return text.data();
-}
-
-int ReadInt(const char* file, const char* section, const char* key, int fallback) {
-  return static_cast<int>(GetPrivateProfileIntA(section, key, fallback, file));
-}
 
 bool IsSizeList(const char* name) {
   return _stricmp(name, "VIDEOSIZE") == 0 || _stricmp(name, "PhotoResolution") == 0;
@@ -33,11 +17,10 @@ bool ListHasRows(const ValueList& values) {
 
 TextList g_audioParamLists[3];
 std::vector<OutputTypeEntry> g_outputTypes;
-PFN_FindWmCodecIndex g_findWmCodecIndex = FindWmCodecIndex;
 
 // The list's `default`, or its first row's value when absent.
-int ListDefault(const char* file, const char* name, const ValueList& values) {
-  return ReadInt(file, name, "default", values.front());
+int ListDefault(const CFormatProfile& profile, const char* name, const ValueList& values) {
+  return profile.Int(name, "default", values.front());
 }
 
 // Reads a list for output type 0 (the lists emptied first).
@@ -55,32 +38,33 @@ int RowOf(const ValueList& values, int value) {
 }
 
 void LoadVideoDefaults(IVarnoConfigEx* config, const char* file) {
+  const CFormatProfile profile(file);
   static const char* const kLists[] = {"VideoSize", "VideoQuality", "VideoKeyFrame",
                                        "VideoFPS",  "VideoBitrate", "Splitter"};
   TextList texts;
   ValueList values;
   for (const char* name : kLists) {
     if (!ReadList(file, name, &texts, &values)) continue;
-    config->SetInt(name, ListDefault(file, name, values), 0);
+    config->SetInt(name, ListDefault(profile, name, values), 0);
     if (strcmp(name, "VideoSize") == 0) {
-      config->SetInt("MaxWidth", ReadInt(file, "VideoSize", "MaxWidth", 640) & ~0xF, 0);
-      config->SetInt("MinWidth", ReadInt(file, "VideoSize", "MinWidth", 0) & ~0xF, 0);
-      config->SetInt("KeepSourceRatio", ReadInt(file, "VideoSize", "KeepSourceRatio", 1), 0);
+      config->SetInt("MaxWidth", profile.Int("VideoSize", "MaxWidth", 640) & ~0xF, 0);
+      config->SetInt("MinWidth", profile.Int("VideoSize", "MinWidth", 0) & ~0xF, 0);
+      config->SetInt("KeepSourceRatio", profile.Int("VideoSize", "KeepSourceRatio", 1), 0);
     } else if (strcmp(name, "VideoQuality") == 0) {
-      config->SetInt("Used2Pass", ReadInt(file, "VideoQuality", "Used2Pass", 0), 0);
+      config->SetInt("Used2Pass", profile.Int("VideoQuality", "Used2Pass", 0), 0);
     } else if (strcmp(name, "VideoBitrate") == 0) {
-      config->SetInt("Coach7Bitrate", ReadInt(file, "VideoBitrate", "Coach7Bitrate", 0), 0);
+      config->SetInt("Coach7Bitrate", profile.Int("VideoBitrate", "Coach7Bitrate", 0), 0);
     }
   }
-  std::vector<char> folder(261, '\0');
-  GetPrivateProfileStringA("PSPMP4Directory", "1", "MP_ROOT\\100MNV01", folder.data(), 260, file);
-  config->SetString("PSPMP4Directory", folder.data(), 0);
+  config->SetString("PSPMP4Directory",
+                    profile.Text("PSPMP4Directory", "1", 260, "MP_ROOT\\100MNV01").c_str(), 0);
 }
 
 void LoadPhotoDefaults(IVarnoConfigEx* config, const char* file) {
-  config->SetInt("KeepImageRatio", ReadInt(file, "StillImage", "KeepImageRatio", 1), 0);
-  config->SetInt("PhotoMinWidth", ReadInt(file, "StillImage", "PhotoMinWidth", 0), 0);
-  config->SetString("ImageTempFolder", ReadText(file, "StillImage", "ImageTempDir").c_str(), 0);
+  const CFormatProfile profile(file);
+  config->SetInt("KeepImageRatio", profile.Int("StillImage", "KeepImageRatio", 1), 0);
+  config->SetInt("PhotoMinWidth", profile.Int("StillImage", "PhotoMinWidth", 0), 0);
+  config->SetString("ImageTempFolder", profile.Text("StillImage", "ImageTempDir").c_str(), 0);
   struct PhotoList {
     const char* list;
     const char* dataKey;
@@ -94,7 +78,7 @@ void LoadPhotoDefaults(IVarnoConfigEx* config, const char* file) {
   ValueList values;
   for (const PhotoList& photo : kLists) {
     if (!ReadList(file, photo.list, &texts, &values)) continue;
-    int value = ListDefault(file, photo.list, values);
+    int value = ListDefault(profile, photo.list, values);
     config->SetInt(photo.dataKey, value, 0);
     int row = RowOf(values, value);
     if (row >= 0) config->SetInt(photo.indexKey, row, 0);
@@ -102,9 +86,10 @@ void LoadPhotoDefaults(IVarnoConfigEx* config, const char* file) {
 }
 
 void LoadAudioDefaults(IVarnoConfigEx* config, const char* file) {
-  config->SetInt("VCDChannel", ReadInt(file, "AudioParam", "VCDChannel", 0), 0);
-  config->SetInt("AudioFormatData", ReadInt(file, "AudioParam", "AudioFormatData", 0), 0);
-  config->SetInt("UseDefaultAudioFormat", ReadInt(file, "AudioParam", "UseDefaultAudioFormat", 0),
+  const CFormatProfile profile(file);
+  config->SetInt("VCDChannel", profile.Int("AudioParam", "VCDChannel", 0), 0);
+  config->SetInt("AudioFormatData", profile.Int("AudioParam", "AudioFormatData", 0), 0);
+  config->SetInt("UseDefaultAudioFormat", profile.Int("AudioParam", "UseDefaultAudioFormat", 0),
                  0);
   static const char* const kLists[] = {"MP3Mode", "MP3SamplingRate", "MP3Channel", "MP3Quality",
                                        "MP3Bitrate"};
@@ -112,7 +97,7 @@ void LoadAudioDefaults(IVarnoConfigEx* config, const char* file) {
   ValueList values;
   for (const char* name : kLists) {
     if (!ReadList(file, name, &texts, &values)) continue;
-    int value = ListDefault(file, name, values);
+    int value = ListDefault(profile, name, values);
     config->SetInt(name, value, 0);
     config->SetInt((std::string("User") + name).c_str(), value, 0);
   }
@@ -120,22 +105,11 @@ void LoadAudioDefaults(IVarnoConfigEx* config, const char* file) {
 
 }  // namespace
 
-TextList SplitCommaList(const char* text) {
-  TextList items;
-  if (!text) return items;
-  const char* start = text;
-  for (const char* comma = strchr(start, ','); comma; comma = strchr(start, ',')) {
-    if (comma == start && items.empty()) break;  // an empty first item ends the list
-    items.emplace_back(start, comma - start);
-    start = comma + 1;
-  }
-  return items;
-}
-
 BOOL ReadProfileList(const char* file, const char* name, TextList* texts, ValueList* values,
                      int outputTypeId) {
   if (!file || !name || !texts || !values) return FALSE;
-  int count = ReadInt(file, name, "count", 0);
+  const CFormatProfile profile(file);
+  int count = profile.Int(name, "count", 0);
   if (_stricmp(name, "VIDEOSIZE") == 0 && (outputTypeId == 6 || outputTypeId == 7)) {
     // These players take one frame size only.
     texts->push_back(outputTypeId == 6 ? "176x144" : "320x240");
@@ -147,16 +121,16 @@ BOOL ReadProfileList(const char* file, const char* name, TextList* texts, ValueL
     for (int i = 0; i <= count; ++i) {
       char section[300];
       snprintf(section, sizeof(section), "%s%d", name, i);
-      std::string text = ReadText(file, section, "1");
+      std::string text = profile.Text(section, "1");
       if (text.empty()) continue;
       int value;
       if (sizeList) {
-        int width = ReadInt(file, section, "2", 0), height = ReadInt(file, section, "3", 0);
+        int width = profile.Int(section, "2", 0), height = profile.Int(section, "3", 0);
         if ((width & 0xFFFF) == 0 || (height & 0xFFFF) == 0) continue;
         value = static_cast<int>((static_cast<unsigned>(width) << 16) |
                                  (static_cast<unsigned>(height) & 0xFFFF));
       } else {
-        value = ReadInt(file, section, "2", -2);
+        value = profile.Int(section, "2", -2);
         if (value == -2) continue;
       }
       texts->push_back(text);
@@ -169,43 +143,22 @@ BOOL ReadProfileList(const char* file, const char* name, TextList* texts, ValueL
 BOOL ReadOutputFormats(TextList* list, const char* file) {
   if (!list) return FALSE;
   list->clear();
-  int count = ReadInt(file, "OUTPUTFORMAT", "count", 0);
+  const CFormatProfile profile(file);
+  int count = profile.Int("OUTPUTFORMAT", "count", 0);
   for (int i = 1; i <= count; ++i) {
     char key[16];
     snprintf(key, sizeof(key), "%d", i);
-    std::string name = ReadText(file, "OUTPUTFORMAT", key);
+    std::string name = profile.Text("OUTPUTFORMAT", key);
     if (!name.empty()) list->push_back(name);
   }
   return list->empty() ? FALSE : TRUE;
 }
 
 int ReadAudioParamLists(int outputTypeId, const char* file) {
-  char id[16];
-  snprintf(id, sizeof(id), "%d", outputTypeId);
-  bool ownLists = false;
-  for (const std::string& item : SplitCommaList(ReadText(file, "AudioParam", "ID").c_str()))
-    if (item == id) ownLists = true;
-  struct Builtin {
-    const char* key;
-    const char* const* texts;
-    int count;
-  };
-  // Built-in choices in the shared table order (lowest first), so that a
-  // stored position means the same format here and in the modules.
-  const Builtin kBuiltins[] = {
-      {"SamplesPerSecond", kAudioSampleRateTexts, kAudioSampleRateCount},
-      {"BitsPerSample", kAudioBitsTexts, kAudioBitsCount},
-      {"NumChannels", kAudioChannelTexts, kAudioChannelCount},
-  };
-  for (int i = 0; i < 3; ++i) {
-    TextList& list = g_audioParamLists[i];
-    list.clear();
-    std::string own = ownLists ? ReadText(file, "AudioParam", kBuiltins[i].key) : std::string();
-    if (!own.empty())
-      list = SplitCommaList(own.c_str());
-    else
-      list.assign(kBuiltins[i].texts, kBuiltins[i].texts + kBuiltins[i].count);
-  }
+  ReadAudioChoiceLists(CFormatProfile(file), outputTypeId,
+                       &g_audioParamLists[AUDIO_PARAM_SAMPLES_PER_SECOND],
+                       &g_audioParamLists[AUDIO_PARAM_BITS_PER_SAMPLE],
+                       &g_audioParamLists[AUDIO_PARAM_NUM_CHANNELS]);
   return 1;
 }
 
@@ -213,14 +166,15 @@ const TextList& GetAudioParamList(AudioParamList which) { return g_audioParamLis
 
 BOOL ReadCodecNames(const char* file, const char* section, TextList* audio, TextList* video) {
   if (!audio || !video) return FALSE;
-  std::string vp = ReadText(file, section, "VP");
+  const CFormatProfile profile(file);
+  std::string vp = profile.Text(section, "VP");
   if (vp.empty()) return FALSE;
-  for (const std::string& key : SplitCommaList(vp.c_str()))
-    video->push_back(ReadText(file, "VIDEO", key.c_str()));
-  std::string ap = ReadText(file, section, "AP");
+  for (const std::string& key : SplitCommaList(vp))
+    video->push_back(profile.Text("VIDEO", key.c_str()));
+  std::string ap = profile.Text(section, "AP");
   if (ap.empty()) return FALSE;
-  for (const std::string& key : SplitCommaList(ap.c_str()))
-    audio->push_back(ReadText(file, "AUDIO", key.c_str()));
+  for (const std::string& key : SplitCommaList(ap))
+    audio->push_back(profile.Text("AUDIO", key.c_str()));
   return TRUE;
 }
 
@@ -237,60 +191,13 @@ int LoadProfileDefaults(IVarnoConfigEx* config) {
 void LoadOutputTypes(IVarnoConfigEx* config) {
   g_outputTypes.clear();
   if (!config) return;
-  char file[MAX_PATH] = {0}, userAudio[260] = {0}, userVideo[260] = {0};
+  char file[MAX_PATH] = {0};
   config->GetString("ConfigFilePath", file, sizeof(file), 0);
-  config->GetString("UserDefinedAudioCodec", userAudio, sizeof(userAudio), 0);
-  config->GetString("UserDefinedVideoCodec", userVideo, sizeof(userVideo), 0);
-  const int userFormat = config->GetInt("UserDefinedFormat", 0, 1);
-  config->SetInt("UseUserDefined", 0, 0);
-  for (int n = 0; n < MAX_OUTPUT_TYPES; ++n) {
-    char section[16];
-    snprintf(section, sizeof(section), "OT%d", n);
-    if (ReadInt(file, section, "Disable", -1) == 1) continue;
-    OutputTypeEntry entry = {};
-    entry.id = ReadInt(file, section, "ID", -1);
-    if (entry.id == -1) continue;
-    std::string ap = ReadText(file, section, "AP"), vp = ReadText(file, section, "VP");
-    if (ap.empty() || vp.empty()) continue;
-    std::string audio = ReadText(file, "AUDIO", ap.c_str());
-    std::string video = ReadText(file, "VIDEO", vp.c_str());
-    std::string desc = ReadText(file, section, "Desc");
-    if (audio.empty() || video.empty() || desc.empty()) continue;
-    if ((audio == "Windows Media Audio 9" || audio == "Windows Media Audio 9 Professional") &&
-        g_findWmCodecIndex(audio.c_str(), MEDIATYPE_Audio) == -1)
-      audio = "Windows Media Audio 9.1";
-    if (n == MAX_OUTPUT_TYPES - 1) {  // the user-defined type
-      if (userFormat < 0 || userFormat > 7) {
-        entry.id = 1;
-        audio = "MPEG-1";
-        video = "MPEG-4";
-        config->SetString("UserDefinedAudioCodec", audio.c_str(), 0);
-        config->SetString("UserDefinedVideoCodec", video.c_str(), 0);
-      } else {
-        entry.id = userFormat;
-        if (userAudio[0]) audio = userAudio;
-        if (userVideo[0]) video = userVideo;
-      }
-      config->SetInt("UseUserDefined", 1, 0);
-    }
-    CopyBounded(entry.audioCodec, sizeof(entry.audioCodec), audio.c_str());
-    CopyBounded(entry.videoCodec, sizeof(entry.videoCodec), video.c_str());
-    CopyBounded(entry.description, sizeof(entry.description), desc.c_str());
-    g_outputTypes.push_back(entry);
-  }
+  LoadOutputTypeTable(CFormatProfile(file), config, &g_outputTypes);
 }
 
 BOOL GetOutputType(int index, OutputTypeEntry* out) {
-  if (!out || index < 0 || index >= MAX_OUTPUT_TYPES || index >= GetOutputTypeCount())
-    return FALSE;
-  *out = g_outputTypes[index];
-  return (out->id != -1 && out->audioCodec[0] && out->videoCodec[0] && out->description[0])
-             ? TRUE
-             : FALSE;
+  return CopyOutputType(g_outputTypes, index, out);
 }
 
 int GetOutputTypeCount() { return static_cast<int>(g_outputTypes.size()); }
-
-void SetFindWmCodecIndexSeam(PFN_FindWmCodecIndex fn) {
-  g_findWmCodecIndex = fn ? fn : FindWmCodecIndex;
-}

@@ -1,24 +1,21 @@
-// Readers of the format profile: the INI catalogue of output types and of
-// the parameter choices that the settings dialogs offer.
+// The configuration store's readers of the format profile: the INI
+// catalogue of output types and of the parameter choices that the settings
+// dialogs offer, read straight from the file through base/FormatProfile.h.
 #pragma once
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
+// The shared reader, and the Windows Media codec lookup with its test seam.
+#include "base/CodecLookup.h"
+#include "base/FormatProfile.h"
 #include "include/OutputTypeEntry.h"
 
 struct IVarnoConfigEx;
 struct IBaseFilter;
 
-typedef std::vector<std::string> TextList;
-typedef std::vector<int> ValueList;
-
-enum { MAX_OUTPUT_TYPES = 20, MAX_LIST_ROWS = 100 };
-
-// The items of a comma list: each item ends at a comma; what follows the
-// last comma is no item, and an empty first item ends the list.
-TextList SplitCommaList(const char* text);
+enum { MAX_LIST_ROWS = 100 };
 
 // Appends the kept entries of the parameter list `name` (size lists:
 // "VideoSize", "PhotoResolution"; value lists: all others). Succeeds when
@@ -43,12 +40,6 @@ void LoadOutputTypes(IVarnoConfigEx* config);
 BOOL GetOutputType(int index, OutputTypeEntry* out);
 int GetOutputTypeCount();
 
-// The position of an installed Windows Media codec of that media type
-// (MEDIATYPE_Audio / MEDIATYPE_Video) whose name is exactly `name`; -1.
-int FindWmCodecIndex(const char* name, const GUID& mediaType);
-typedef int (*PFN_FindWmCodecIndex)(const char* name, const GUID& mediaType);
-// Tests replace the codec lookup; NULL puts the real one back.
-void SetFindWmCodecIndexSeam(PFN_FindWmCodecIndex fn);
-
-// The index-th DirectShow device of a category bound as a filter.
+// The index-th DirectShow device of a category bound as a filter; a failed
+// enumerator is shown in a message box.
 BOOL CreateFilterByIndex(const GUID& category, int index, IBaseFilter** out);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/FormatProfile.h"
 #include "include/VarnoConfig.h"
 #include "include/VarnoEngine.h"
 #include "modules/framework/model/OutputType.h"
@@ -52,10 +53,9 @@ class CConverterManager {
   void UnloadEngines();
   void ReleaseEngines();
 
-  // A text of the format profile through the configuration (1024 characters).
-  std::string ReadProfileText(const char* section, const char* key);
-  // An integer read directly from the profile file.
-  int ReadProfileInt(const char* section, const char* key, int fallback);
+  // The format profile: integers read directly from the file, texts through
+  // the configuration (1024 characters).
+  CFormatProfile Profile() const { return CFormatProfile(m_profilePath.c_str(), m_pConfig); }
 
   struct EngineLibrary {
     const char* fileName;

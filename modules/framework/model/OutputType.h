@@ -1,7 +1,6 @@
 // The output types of the format profile as the conversion modules load
-// them; the record itself is shared with the configuration store.
+// them: the record is shared with the configuration store, and the table's
+// limit (kMaxOutputTypes) belongs to the profile reader.
 #pragma once
+#include "base/FormatProfile.h"
 #include "include/OutputTypeEntry.h"
-
-// The most output types a profile can hold ([OT0] to [OT19]).
-enum { kMaxOutputTypes = 20 };
