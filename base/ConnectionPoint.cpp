@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -18,14 +19,14 @@ CConnectionPoint::CConnectionPoint(const IID& iid, CConnectionPointContainer* co
 }
 
 CConnectionPoint::~CConnectionPoint() {
-  for (size_t i = 0; i < m_sinks.size(); ++i) m_sinks[i].sink->Release();
+  for (size_t i = 0; i < m_sinks.size(); ++i) m_sinks[i].sink.Release();
   m_sinks.clear();
-  if (m_pContainer) m_pContainer->Release();
+  m_pContainer.Release();
 }
 
 void CConnectionPoint::DetachContainer() {
   CLock lock(m_cs);
-  m_pContainer = NULL;
+  m_pContainer.Detach();  // the container is going: nothing to give back
 }
 
 HRESULT CConnectionPoint::QueryInterface(REFIID iid, void** out) {
@@ -65,11 +66,11 @@ HRESULT CConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer*
 HRESULT CConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
   if (!sink || !cookie) return E_POINTER;
   CLock lock(m_cs);
-  IUnknown* obtained = NULL;
-  if (FAILED(sink->QueryInterface(m_iid, reinterpret_cast<void**>(&obtained))) || !obtained)
+  CComPtr<IUnknown> obtained;
+  if (FAILED(sink->QueryInterface(m_iid, obtained.Out())) || !obtained)
     return CONNECT_E_NOCONNECTION;
-  SinkEntry entry = {obtained, 0};
-  m_sinks.push_back(entry);
+  SinkEntry entry = {std::move(obtained), 0};
+  m_sinks.push_back(std::move(entry));
   *cookie = static_cast<DWORD>(m_sinks.size());
   return S_OK;
 }
@@ -79,9 +80,10 @@ HRESULT CConnectionPoint::Unadvise(DWORD cookie) {
   // Cookie 0 wraps to a huge index and is refused with the rest.
   DWORD index = cookie - 1;
   if (cookie == 0 || index >= m_sinks.size()) return E_INVALIDARG;
-  IUnknown* removed = m_sinks[index].sink;
+  // Off the list before its Release runs, which may call back into the point.
+  CComPtr<IUnknown> removed(std::move(m_sinks[index].sink));
   m_sinks.erase(m_sinks.begin() + index);
-  removed->Release();
+  removed.Release();
   return S_OK;
 }
 
@@ -111,7 +113,7 @@ CConnectionPointContainer::~CConnectionPointContainer() {
   CLock lock(m_cs);
   for (size_t i = 0; i < m_points.size(); ++i) {
     m_points[i]->DetachContainer();
-    m_points[i]->Release();
+    m_points[i].Release();
   }
   m_points.clear();
 }
@@ -145,7 +147,7 @@ HRESULT CConnectionPointContainer::EnumConnectionPoints(IEnumConnectionPoints** 
 
 CConnectionPoint* CConnectionPointContainer::FindPoint(const IID& iid) {
   for (size_t i = 0; i < m_points.size(); ++i)
-    if (SameIid(*m_points[i]->GetInterfaceId(), iid)) return m_points[i];
+    if (SameIid(*m_points[i]->GetInterfaceId(), iid)) return m_points[i].Get();
   return NULL;
 }
 
@@ -157,7 +159,7 @@ HRESULT CConnectionPointContainer::FindConnectionPoint(REFIID iid, IConnectionPo
     point = new (std::nothrow) CConnectionPoint(iid, this);
     if (!point) return E_OUTOFMEMORY;
     point->AddRef();
-    m_points.push_back(point);
+    m_points.push_back(CComPtr<CConnectionPoint>(point));
   }
   return point->QueryInterface(IID_IConnectionPoint, reinterpret_cast<void**>(out));
 }
@@ -170,7 +172,7 @@ HRESULT CConnectionPointContainer::AddPoints(const IID* iids, int count) {
     CConnectionPoint* point = new (std::nothrow) CConnectionPoint(iids[i], this);
     if (!point) return E_OUTOFMEMORY;
     point->AddRef();
-    m_points.push_back(point);
+    m_points.push_back(CComPtr<CConnectionPoint>(point));
   }
   return S_OK;
 }

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#include "base/ComPtr.h"
+
 class CConnectionPointContainer;
 
 // A critical section that lives as long as its owner, and its scoped lock.
@@ -63,14 +65,16 @@ class CConnectionPoint : public IConnectionPoint {
 
  private:
   struct SinkEntry {
-    IUnknown* sink;  // as obtained for the point's interface; one reference
-    DWORD word;      // kept with the sink, always 0
+    CComPtr<IUnknown> sink;  // as obtained for the point's interface
+    DWORD word;              // kept with the sink, always 0
   };
 
   CCriticalSection m_cs;
   volatile LONG m_nRef;
   IID m_iid;
-  CConnectionPointContainer* m_pContainer;
+  // The container's AddRef and Release do not count; they are called all
+  // the same, as for any interface that is held.
+  CComPtr<CConnectionPointContainer> m_pContainer;
   std::vector<SinkEntry> m_sinks;
 };
 
@@ -100,6 +104,6 @@ class CConnectionPointContainer : public IConnectionPointContainer, public IEnum
   CConnectionPoint* FindPoint(const IID& iid);
 
   CCriticalSection m_cs;
-  std::vector<CConnectionPoint*> m_points;  // one reference each
+  std::vector<CComPtr<CConnectionPoint>> m_points;
   ULONGLONG m_position;                     // grows without bound under Skip
 };

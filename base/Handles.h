@@ -24,9 +24,11 @@ class CHandle {
     Close();
     m_h = handle;
   }
-  void Close() {
-    if (IsValid()) CloseHandle(m_h);
+  // False when a handle was held and did not close.
+  bool Close() {
+    bool closed = !IsValid() || CloseHandle(m_h) != FALSE;
     m_h = NULL;
+    return closed;
   }
   HANDLE Detach() {
     HANDLE h = m_h;

@@ -1,14 +1,27 @@
 #include "base/LogClient.h"
 
-#include <shlwapi.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
 
+#include "base/ComPtr.h"
+#include "base/Handles.h"
+#include "base/Paths.h"
+
 namespace {
-ILog* g_pLog = NULL;
-HMODULE g_hLogLibrary = NULL;
-HANDLE g_hLogMutex = NULL;
+// What LogRelease gives back. Made once and never destroyed: when the
+// process ends chronicle.dll may be gone already, so nothing is freed then
+// that LogRelease has not freed.
+struct LogState {
+  CComPtr<ILog> log;
+  CLibrary library;
+  CHandle mutex;
+};
+
+LogState& State() {
+  static LogState* state = new LogState;
+  return *state;
+}
 
 void LogLocalTime(const char* format, const void* module) {
   SYSTEMTIME t;
@@ -20,45 +33,42 @@ void LogLocalTime(const char* format, const void* module) {
   else
     wsprintfA(line, format, t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
               t.wMilliseconds);
-  g_pLog->Log(0, line);
+  State().log->Log(0, line);
 }
 }  // namespace
 
 ILog* LoadLogInterface() {
-  if (g_pLog) return g_pLog;
-  if (!g_hLogLibrary) {
-    g_hLogLibrary = LoadLibraryA("chronicle.dll");
-    if (!g_hLogLibrary) {
-      // Not on the search path: try beside the program itself.
-      char path[MAX_PATH] = {0};
-      GetModuleFileNameA(NULL, path, MAX_PATH);
-      PathRemoveFileSpecA(path);
-      PathAppendA(path, "chronicle.dll");
-      g_hLogLibrary = LoadLibraryA(path);
-      if (!g_hLogLibrary) return NULL;
-    }
+  LogState& state = State();
+  if (state.log) return state.log;
+  if (!state.library) {
+    // Not on the search path: try beside the program itself.
+    if (!state.library.Load("chronicle.dll") &&
+        !state.library.Load((ModuleFolder() + "chronicle.dll").c_str()))
+      return NULL;
   }
   PFN_CreateLogInterface create =
-      reinterpret_cast<PFN_CreateLogInterface>(GetProcAddress(g_hLogLibrary, "CreateLogInterface"));
-  if (create) create(&g_pLog);
-  return g_pLog;
+      reinterpret_cast<PFN_CreateLogInterface>(state.library.Find("CreateLogInterface"));
+  if (create) create(&state.log);
+  return state.log;
 }
 
 BOOL LogInitialize(HINSTANCE module) {
-  if (g_hLogMutex) LogRelease();
+  LogState& state = State();
+  if (state.mutex.IsValid()) LogRelease();
   if (!LoadLogInterface()) return FALSE;
-  if (FAILED(g_pLog->Initialize(module))) return FALSE;
-  g_hLogMutex = CreateMutexA(NULL, FALSE, NULL);
+  if (FAILED(state.log->Initialize(module))) return FALSE;
+  state.mutex.Reset(CreateMutexA(NULL, FALSE, NULL));
   LogLocalTime("0x%p start at %d-%d-%d %02d:%02d:%02d.%d\n", module);
   return TRUE;
 }
 
 BOOL LogPrint(unsigned level, const char* format, ...) {
-  if (!g_hLogMutex) return FALSE;
-  if (WaitForSingleObject(g_hLogMutex, 5000) != WAIT_OBJECT_0) return FALSE;
+  LogState& state = State();
+  if (!state.mutex.IsValid()) return FALSE;
+  if (WaitForSingleObject(state.mutex, 5000) != WAIT_OBJECT_0) return FALSE;
   BOOL written = FALSE;
   int configured = 0;
-  if (g_pLog && SUCCEEDED(g_pLog->GetLevel(&configured)) &&
+  if (state.log && SUCCEEDED(state.log->GetLevel(&configured)) &&
       static_cast<unsigned>(configured) >= level) {
     char buffer[1024];
     memset(buffer, 0, sizeof(buffer));
@@ -66,31 +76,26 @@ BOOL LogPrint(unsigned level, const char* format, ...) {
     va_start(args, format);
     vsnprintf(buffer, sizeof(buffer), format, args);  // cut at 1023 characters
     va_end(args);
-    g_pLog->Log(level, buffer);
+    state.log->Log(level, buffer);
     written = TRUE;
   }
-  ReleaseMutex(g_hLogMutex);
+  ReleaseMutex(state.mutex);
   return written;
 }
 
-ILog* GetLogInterface() { return g_pLog; }
+ILog* GetLogInterface() { return State().log; }
 
 void LogRelease() {
-  if (!g_hLogMutex) return;
-  WaitForSingleObject(g_hLogMutex, INFINITE);
-  if (g_pLog) LogLocalTime("End at %d-%d-%d %02d:%02d:%02d.%d\n", NULL);
+  LogState& state = State();
+  if (!state.mutex.IsValid()) return;
+  WaitForSingleObject(state.mutex, INFINITE);
+  if (state.log) LogLocalTime("End at %d-%d-%d %02d:%02d:%02d.%d\n", NULL);
   FreeLogInterface();
-  CloseHandle(g_hLogMutex);
-  g_hLogMutex = NULL;
+  state.mutex.Close();
 }
 
 void FreeLogInterface() {
-  if (g_pLog) {
-    g_pLog->Release();
-    g_pLog = NULL;
-  }
-  if (g_hLogLibrary) {
-    FreeLibrary(g_hLogLibrary);
-    g_hLogLibrary = NULL;
-  }
+  LogState& state = State();
+  state.log.Release();
+  state.library.Free();
 }

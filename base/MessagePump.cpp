@@ -1,5 +1,7 @@
 #include "base/MessagePump.h"
 
+#include "base/ComPtr.h"
+
 void PumpMessages() {
   MSG msg;
   while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
@@ -14,8 +16,6 @@ void FreeMediaType(AM_MEDIA_TYPE& type) {
     type.cbFormat = 0;
     type.pbFormat = NULL;
   }
-  if (type.pUnk) {
-    type.pUnk->Release();
-    type.pUnk = NULL;
-  }
+  CComPtr<IUnknown> unknown(type.pUnk);  // given back on leaving
+  type.pUnk = NULL;
 }

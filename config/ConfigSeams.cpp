@@ -3,19 +3,12 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "base/Paths.h"
 #include "config/DirectXVersion.h"
 
 namespace {
 
-std::string RealProgramFolder() {
-  char path[MAX_PATH] = {0};
-  DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return std::string();
-  std::string folder(path, length);
-  size_t slash = folder.find_last_of("\\/");
-  folder.erase(slash == std::string::npos ? 0 : slash + 1);
-  return folder;
-}
+std::string RealProgramFolder() { return ModuleFolder(); }
 
 std::string RealDocumentsFolder() {
   char path[MAX_PATH] = {0};

@@ -1,24 +1,24 @@
 #include "config/TranslatorLibrary.h"
 
+#include <utility>
+
 #include "base/Strings.h"
 #include "include/VarnoGuids.h"
 
-CLibraryHolder::CLibraryHolder() : m_hModule(NULL) { m_szPath[0] = '\0'; }
+CLibraryHolder::CLibraryHolder() { m_szPath[0] = '\0'; }
 
 CLibraryHolder::~CLibraryHolder() { CLibraryHolder::Unload(); }
 
 HRESULT CLibraryHolder::Load(const char* path) {
   if (!path) return E_INVALIDARG;
-  if (m_hModule) return E_ACCESSDENIED;
-  m_hModule = LoadLibraryA(path);
-  if (!m_hModule) return E_HANDLE;
+  if (m_library) return E_ACCESSDENIED;
+  if (!m_library.Load(path)) return E_HANDLE;
   CopyBounded(m_szPath, sizeof(m_szPath), path);
   return S_OK;
 }
 
 void CLibraryHolder::Unload() {
-  if (m_hModule) FreeLibrary(m_hModule);
-  m_hModule = NULL;
+  m_library.Free();
   m_szPath[0] = '\0';
 }
 
@@ -28,19 +28,19 @@ HRESULT CTranslatorLibrary::Load(const char* path) {
   HRESULT hr = CLibraryHolder::Load(path);
   if (FAILED(hr)) return hr;
   PFN_CreateTranslater create =
-      reinterpret_cast<PFN_CreateTranslater>(GetProcAddress(m_hModule, MAKEINTRESOURCEA(1)));
+      reinterpret_cast<PFN_CreateTranslater>(m_library.Find(MAKEINTRESOURCEA(1)));
   if (!create) return E_NOTIMPL;
   ReleaseTranslator();
   void* translator = nullptr;
   hr = create(&IID_ILanguageTranslater, &translator);
-  if (SUCCEEDED(hr)) m_pTranslator = static_cast<ILanguageTranslater*>(translator);
+  if (SUCCEEDED(hr))
+    m_pTranslator = CComPtr<ILanguageTranslater>(static_cast<ILanguageTranslater*>(translator));
   return hr;
 }
 
 void CTranslatorLibrary::ReleaseTranslator() {
-  ILanguageTranslater* translator = m_pTranslator;
-  m_pTranslator = nullptr;
-  if (translator) translator->Release();
+  // The member is empty before the translator's Release runs.
+  CComPtr<ILanguageTranslater> translator(std::move(m_pTranslator));
 }
 
 void CTranslatorLibrary::Unload() {

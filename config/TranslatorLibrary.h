@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "base/ComPtr.h"
+#include "base/Handles.h"
 #include "include/VarnoTranslator.h"
 
 class CLibraryHolder {
@@ -13,11 +15,11 @@ class CLibraryHolder {
   // loaded, E_HANDLE when the library does not load.
   virtual HRESULT Load(const char* path);
   virtual void Unload();
-  HMODULE GetHandle() const { return m_hModule; }
+  HMODULE GetHandle() const { return m_library; }
   const char* GetPath() const { return m_szPath; }
 
  protected:
-  HMODULE m_hModule;
+  CLibrary m_library;
   char m_szPath[MAX_PATH];
 };
 
@@ -33,5 +35,5 @@ class CTranslatorLibrary : public CLibraryHolder {
 
  private:
   void ReleaseTranslator();
-  ILanguageTranslater* m_pTranslator = nullptr;
+  CComPtr<ILanguageTranslater> m_pTranslator;
 };

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Handles.h"
+
 namespace {
 // Whether mail is set up: win.ini [MAIL] MAPI and a MAPI32.DLL on the path.
 // Asked once per process.
@@ -27,13 +29,10 @@ BOOL IsMailResultSuccess(ULONG result) {
 BOOL SendMailReport(HWND owner, const char* subject, const char* recipient, const char* noteText,
                     const char* attachments) {
   if (!MailAvailable()) return FALSE;
-  HMODULE library = LoadLibraryA("MAPI32.DLL");
-  if (!library) return FALSE;
-  LPMAPISENDMAIL sendMail = reinterpret_cast<LPMAPISENDMAIL>(GetProcAddress(library, "MAPISendMail"));
-  if (!sendMail) {
-    FreeLibrary(library);
-    return FALSE;
-  }
+  CLibrary library;
+  if (!library.Load("MAPI32.DLL")) return FALSE;
+  LPMAPISENDMAIL sendMail = reinterpret_cast<LPMAPISENDMAIL>(library.Find("MAPISendMail"));
+  if (!sendMail) return FALSE;
 
   std::vector<std::string> paths;
   std::string list = attachments ? attachments : "";
@@ -68,6 +67,5 @@ BOOL SendMailReport(HWND owner, const char* subject, const char* recipient, cons
   message.lpFiles = files.empty() ? NULL : files.data();
 
   ULONG result = sendMail(0, reinterpret_cast<ULONG_PTR>(owner), &message, MAPI_LOGON_UI, 0);
-  FreeLibrary(library);
   return IsMailResultSuccess(result);
 }

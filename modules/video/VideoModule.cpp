@@ -6,6 +6,7 @@
 
 #include "base/LogClient.h"
 #include "base/MessagePump.h"
+#include "base/Paths.h"
 #include "modules/framework/player/DirectShowPlayer.h"
 #include "modules/video/PlaybackView.h"
 #include <SkinScrollBar.h>
@@ -21,12 +22,9 @@ const char kPlaybackViewName[] = "VideoPlaybackWndView";
 
 // The folder of the running program's file, without the last backslash.
 std::string ProgramFolder() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(NULL, path, sizeof(path));
-  char* slash = strrchr(path, '\\');
-  if (!slash) return std::string();
-  *slash = '\0';
-  return path;
+  std::string folder = ModuleFolder();
+  if (!folder.empty()) folder.erase(folder.size() - 1);
+  return folder;
 }
 
 }  // namespace
@@ -39,20 +37,14 @@ LRESULT CListHolderWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CWnd::WindowProc(message, wParam, lParam);
 }
 
-CVideoModule::CVideoModule()
-    : m_pTaskListView(NULL),
-      m_pHolder(NULL),
-      m_pPlaybackView(NULL),
-      m_pPlayer(NULL),
-      m_bConverting(false),
-      m_pRunner(NULL) {
+CVideoModule::CVideoModule() : m_bConverting(false), m_pRunner(NULL) {
   m_moduleId = CLSID_VideoModule;
 }
 
 CVideoModule::~CVideoModule() {
   FreeTaskListView();
   FreePlaybackView();
-  delete m_pPlayer;
+  m_pPlayer.reset();
 }
 
 HRESULT CVideoModule::QueryInterface(const IID* iid, void** out) {
@@ -78,7 +70,7 @@ HRESULT CVideoModule::InitInstance() {
   LogInitialize(WinFxModuleInstance());
   LogPrint(LOG_TRACE, "MP4 converter InitInstance!\n");
   if (!m_pPlayer) {
-    m_pPlayer = new CDirectShowPlayer();
+    m_pPlayer.reset(new CDirectShowPlayer());
     m_pPlayer->Init();
   }
   HRESULT hr = InitConverterManager();
@@ -121,8 +113,7 @@ HRESULT CVideoModule::ExitInstance() {
   if (m_pPlayer) {
     if (m_pPlayer->IsPlaying()) m_pPlayer->CloseGraph();
     m_pPlayer->Cleanup();
-    delete m_pPlayer;
-    m_pPlayer = NULL;
+    m_pPlayer.reset();
   }
   LogPrint(LOG_TRACE, "MP4 converter ExitInstance!\n");
   LogRelease();
@@ -148,13 +139,13 @@ HRESULT CVideoModule::CreateTaskListView(HWND hParent, const RECT* rect, const c
                                          IConverterView** out) {
   if (!out) return E_POINTER;
   if (m_pTaskListView) return E_FAIL;  // one task list per module
-  m_pHolder = new CListHolderWnd();
+  m_pHolder.reset(new CListHolderWnd());
   if (!m_pHolder->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, *rect, hParent,
                          CListHolderWnd::kControlId)) {
     FreeTaskListView();
     return E_FAIL;
   }
-  m_pTaskListView = new CVideoTaskListView();
+  m_pTaskListView.reset(new CVideoTaskListView());
   RECT client;
   GetClientRect(m_pHolder->m_hWnd, &client);
   if (!m_pTaskListView->Create(&client, m_pHolder->m_hWnd, skinData)) {
@@ -185,31 +176,29 @@ HRESULT CVideoModule::CreateTaskListView(HWND hParent, const RECT* rect, const c
   }
   for (int i = 0; i < m_taskList.GetCount(); ++i)
     m_pTaskListView->AddTaskRow(m_taskList.GetTask(i));
-  *out = static_cast<IConverterView*>(m_pTaskListView);
+  *out = static_cast<IConverterView*>(m_pTaskListView.get());
   return S_OK;
 }
 
 HRESULT CVideoModule::CreatePlaybackView(HWND hParent, const RECT* rect, IConverterView** out) {
   if (!out) return E_POINTER;
   if (m_pPlaybackView) return E_FAIL;  // one playback window per module
-  m_pPlaybackView = new CPlaybackView();
+  m_pPlaybackView.reset(new CPlaybackView());
   if (!m_pPlaybackView->Create(rect, hParent, NULL)) {
     FreePlaybackView();
     return E_FAIL;
   }
   m_pPlaybackView->SetNotify(static_cast<IModuleNotify*>(this));
   if (m_pPlayer) m_pPlayer->SetOwner(m_pPlaybackView->m_hWnd);
-  *out = static_cast<IConverterView*>(m_pPlaybackView);
+  *out = static_cast<IConverterView*>(m_pPlaybackView.get());
   return S_OK;
 }
 
 void CVideoModule::FreeTaskListView() {
-  delete m_pTaskListView;  // destroys the list's window
-  m_pTaskListView = NULL;
+  m_pTaskListView.reset();  // destroys the list's window
   if (m_pHolder) {
     m_pHolder->DestroyWindow();
-    delete m_pHolder;
-    m_pHolder = NULL;
+    m_pHolder.reset();
   }
 }
 
@@ -217,8 +206,7 @@ void CVideoModule::FreePlaybackView() {
   if (m_pPlaybackView) {
     if (m_pPlayer && m_pPlayer->GetOwner() == m_pPlaybackView->m_hWnd) m_pPlayer->SetOwner(NULL);
     m_pPlaybackView->DestroyWindow();
-    delete m_pPlaybackView;
-    m_pPlaybackView = NULL;
+    m_pPlaybackView.reset();
   }
 }
 
@@ -226,9 +214,9 @@ HRESULT CVideoModule::DestroyView(IConverterView* view) {
   if (!view) return E_POINTER;
   HRESULT hr = CConverterModuleBase::DestroyView(view);
   // Only the module's own views are freed, whatever else is handed in.
-  if (m_pTaskListView && view == static_cast<IConverterView*>(m_pTaskListView))
+  if (m_pTaskListView && view == static_cast<IConverterView*>(m_pTaskListView.get()))
     FreeTaskListView();
-  else if (m_pPlaybackView && view == static_cast<IConverterView*>(m_pPlaybackView))
+  else if (m_pPlaybackView && view == static_cast<IConverterView*>(m_pPlaybackView.get()))
     FreePlaybackView();
   return hr;
 }
@@ -256,7 +244,7 @@ int CVideoModule::Convert() {
 
 int CVideoModule::RunConversion(ILanguageTranslater* translator, IVarnoConfigEx* config) {
   CVideoConvertRunner runner;
-  CTaskListRows rows(m_pTaskListView);
+  CTaskListRows rows(m_pTaskListView.get());
   runner.SetTaskList(&m_taskList);
   runner.SetConverterManager(&m_manager);
   runner.SetListControl(m_pTaskListView ? &rows : NULL);
@@ -367,9 +355,8 @@ void CVideoModule::RebuildMediaInfoTexts() {
 
   CTaskRecord* task = m_taskList.GetTask(FirstSelectedRow());
   if (!task) return;
-  WIN32_FILE_ATTRIBUTE_DATA status;
-  if (GetFileAttributesExA(task->sourcePath.c_str(), GetFileExInfoStandard, &status)) {
-    ULONGLONG bytes = (static_cast<ULONGLONG>(status.nFileSizeHigh) << 32) | status.nFileSizeLow;
+  ULONGLONG bytes = 0;
+  if (GetFileSizeOf(task->sourcePath, &bytes)) {
     char text[32];
     snprintf(text, sizeof(text), " %.1fMB", static_cast<double>(bytes) / 1048576.0);
     m_fileSizeText += text;

@@ -3,6 +3,7 @@
 // conversion, the preview player, and the events it fires through its
 // connection-point container. Its own views report through IModuleNotify.
 #pragma once
+#include <memory>
 #include <string>
 
 #include "include/VarnoConfig.h"
@@ -72,9 +73,9 @@ class CVideoModule : public CConverterModuleBase,
   BOOL STDMETHODCALLTYPE Notify(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) override;
 
   CTaskList& GetTaskList() { return m_taskList; }
-  CVideoTaskListView* GetTaskListView() const { return m_pTaskListView; }
-  CPlaybackView* GetPlaybackView() const { return m_pPlaybackView; }
-  CDirectShowPlayer* GetPlayer() const { return m_pPlayer; }
+  CVideoTaskListView* GetTaskListView() const { return m_pTaskListView.get(); }
+  CPlaybackView* GetPlaybackView() const { return m_pPlaybackView.get(); }
+  CDirectShowPlayer* GetPlayer() const { return m_pPlayer.get(); }
   const std::string& FileSizeText() const { return m_fileSizeText; }
   const std::string& VideoSizeText() const { return m_videoSizeText; }
 
@@ -95,10 +96,12 @@ class CVideoModule : public CConverterModuleBase,
   int FirstSelectedRow() const;
   void RebuildMediaInfoTexts();
 
-  CVideoTaskListView* m_pTaskListView;
-  CListHolderWnd* m_pHolder;
-  CPlaybackView* m_pPlaybackView;
-  CDirectShowPlayer* m_pPlayer;
+  // The views live until DestroyView or the module's end, whoever holds
+  // their IConverterView meanwhile.
+  std::unique_ptr<CVideoTaskListView> m_pTaskListView;
+  std::unique_ptr<CListHolderWnd> m_pHolder;
+  std::unique_ptr<CPlaybackView> m_pPlaybackView;
+  std::unique_ptr<CDirectShowPlayer> m_pPlayer;
   CTaskList m_taskList;
   CConverterManager m_manager;
   bool m_bConverting;  // while Convert runs (StopConvert arrives re-entrantly)

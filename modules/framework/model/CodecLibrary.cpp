@@ -5,7 +5,7 @@
 #include "base/LogClient.h"
 
 CCodecLibrary::CCodecLibrary(IVarnoConfigEx* config)
-    : m_pConfig(config), m_hLibrary(NULL), m_pass(0), m_firstPassMax(0), m_pCallback(NULL) {}
+    : m_pConfig(config), m_pass(0), m_firstPassMax(0), m_pCallback(NULL) {}
 
 CCodecLibrary::~CCodecLibrary() { Unload(); }
 
@@ -33,23 +33,17 @@ BOOL CCodecLibrary::Load(const char* folder) {
     return FALSE;
   }
   SetCurrentDirectoryA(folder);
-  m_hLibrary = LoadLibraryA(path.c_str());
-  if (!m_hLibrary) return FALSE;
+  if (!m_hLibrary.Load(path.c_str())) return FALSE;
   if (m_folder.empty() || m_folder != folder) m_folder = folder;
   return TRUE;
 }
 
-void CCodecLibrary::Unload() {
-  if (m_hLibrary) {
-    FreeLibrary(m_hLibrary);
-    m_hLibrary = NULL;
-  }
-}
+void CCodecLibrary::Unload() { m_hLibrary.Free(); }
 
 FARPROC CCodecLibrary::Reload(const char* exportName) {
   std::string folder = m_folder;
   if (!Load(folder.c_str())) return NULL;
-  return GetProcAddress(m_hLibrary, exportName);
+  return m_hLibrary.Find(exportName);
 }
 
 int CCodecLibrary::RunCodec(int argc, char** argv, IConvertProgress* callback) {

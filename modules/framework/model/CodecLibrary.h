@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "base/Handles.h"
 #include "include/VarnoConfig.h"
 #include "include/VarnoEngine.h"
 
@@ -36,7 +37,7 @@ class CCodecLibrary : public IConvertProgress {
   FARPROC Reload(const char* exportName);
 
   IVarnoConfigEx* m_pConfig;
-  HMODULE m_hLibrary;
+  CLibrary m_hLibrary;
   std::string m_folder;
   int m_pass;
   int m_firstPassMax;

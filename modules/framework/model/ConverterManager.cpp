@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include <utility>
+
 #include "modules/framework/model/CodecLibrary.h"
 
 namespace {
@@ -17,11 +19,10 @@ bool HasFormat(FORMATROW* rows, int count, const char* name) {
 }
 }  // namespace
 
-CConverterManager::CConverterManager() : m_pCodecLibrary(NULL), m_pConfig(NULL) {
+CConverterManager::CConverterManager() : m_pConfig(NULL) {
   lstrcpynA(m_szFactoryName, "CreateVarnoConverter", MAX_PATH);
   for (int i = 0; i < 3; ++i) {
     m_libraries[i].fileName = kEngineFiles[i];
-    m_libraries[i].handle = NULL;
   }
 }
 
@@ -31,8 +32,8 @@ BOOL CConverterManager::Init(const char* installFolder) {
   if (m_pConfig) m_pConfig->GetString("OEMIConverterName", m_szFactoryName, MAX_PATH, 0);
   LoadEngines(installFolder ? installFolder : "");
   if (m_engines.empty()) return FALSE;
-  delete m_pCodecLibrary;
-  m_pCodecLibrary = new CCodecLibrary(m_pConfig);
+  m_pCodecLibrary.reset();  // the old binding goes before the new one is made
+  m_pCodecLibrary.reset(new CCodecLibrary(m_pConfig));
   m_pCodecLibrary->SetFolder(installFolder ? installFolder : "");
   char path[MAX_PATH] = "";
   if (m_pConfig) m_pConfig->GetString("ConfigFilePath", path, MAX_PATH, 0);
@@ -57,19 +58,14 @@ void CConverterManager::LoadEngines(const char* folder) {
   }
 }
 
-HMODULE CConverterManager::LoadEngine(const std::string& path) {
-  if (path.size() >= MAX_PATH) return NULL;
-  HMODULE library = LoadLibraryA(path.c_str());
-  if (!library) return NULL;
-  PFN_CreateVarnoConverter factory =
-      (PFN_CreateVarnoConverter)GetProcAddress(library, m_szFactoryName);
+CLibrary CConverterManager::LoadEngine(const std::string& path) {
+  CLibrary library;
+  if (path.size() >= MAX_PATH || !library.Load(path.c_str())) return CLibrary();
+  PFN_CreateVarnoConverter factory = (PFN_CreateVarnoConverter)library.Find(m_szFactoryName);
   IConvertEngine* engine = factory ? factory() : NULL;
-  if (!engine) {
-    FreeLibrary(library);
-    return NULL;
-  }
-  LoadedEngine loaded = {engine, -1};
-  m_engines.push_back(loaded);
+  if (!engine) return CLibrary();
+  LoadedEngine loaded = {CComPtr<IConvertEngine>(engine), -1};
+  m_engines.push_back(std::move(loaded));
   return library;
 }
 
@@ -89,20 +85,16 @@ IConvertEngine* CConverterManager::FindEngine(const char* inputFormat, const cha
 
 void CConverterManager::UnloadEngines() {
   ReleaseEngines();
-  delete m_pCodecLibrary;
-  m_pCodecLibrary = NULL;
+  m_pCodecLibrary.reset();
   m_outputTypes.clear();
 }
 
 void CConverterManager::ReleaseEngines() {
   // Each engine goes before the library that holds its code.
   for (size_t i = 0; i < m_engines.size(); ++i) {
-    if (m_engines[i].engine) m_engines[i].engine->Release();
+    m_engines[i].engine.Release();
     int row = m_engines[i].library;
-    if (row >= 0 && m_libraries[row].handle) {
-      FreeLibrary(m_libraries[row].handle);
-      m_libraries[row].handle = NULL;
-    }
+    if (row >= 0) m_libraries[row].handle.Free();
   }
   m_engines.clear();
 }

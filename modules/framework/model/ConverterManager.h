@@ -5,10 +5,16 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+<<<<<<< HEAD
 #include "base/FormatProfile.h"
+=======
+#include "base/ComPtr.h"
+#include "base/Handles.h"
+>>>>>>> h-d
 #include "include/VarnoConfig.h"
 #include "include/VarnoEngine.h"
 #include "modules/framework/model/OutputType.h"
@@ -27,8 +33,8 @@ class CConverterManager {
 
   void SetConfig(IVarnoConfigEx* config) { m_pConfig = config; }
   IVarnoConfigEx* GetConfig() const { return m_pConfig; }
-  CCodecLibrary* GetCodecLibrary() const { return m_pCodecLibrary; }
-  BOOL HasCodecLibrary() const { return m_pCodecLibrary != NULL; }
+  CCodecLibrary* GetCodecLibrary() const { return m_pCodecLibrary.get(); }
+  BOOL HasCodecLibrary() const { return m_pCodecLibrary != nullptr; }
   int GetEngineCount() const { return (int)m_engines.size(); }
 
   // Output types and audio choices, read from the format profile.
@@ -49,7 +55,9 @@ class CConverterManager {
 
  protected:
   void LoadEngines(const char* folder);
-  HMODULE LoadEngine(const std::string& path);
+  // The library whose factory made an engine (added to m_engines); empty
+  // when there is no library or no engine.
+  CLibrary LoadEngine(const std::string& path);
   void UnloadEngines();
   void ReleaseEngines();
 
@@ -59,15 +67,15 @@ class CConverterManager {
 
   struct EngineLibrary {
     const char* fileName;
-    HMODULE handle;
+    CLibrary handle;
   };
   struct LoadedEngine {
-    IConvertEngine* engine;
+    CComPtr<IConvertEngine> engine;
     int library;  // row of m_libraries it came from
   };
 
   std::vector<LoadedEngine> m_engines;
-  CCodecLibrary* m_pCodecLibrary;
+  std::unique_ptr<CCodecLibrary> m_pCodecLibrary;
   IVarnoConfigEx* m_pConfig;
   char m_szFactoryName[MAX_PATH];
   std::string m_profilePath;

@@ -6,23 +6,16 @@
 
 #include <qedit.h>
 
+#include "base/ComPtr.h"
 #include "base/LogClient.h"
 #include "base/MessagePump.h"
+#include "base/Strings.h"
 
 namespace {
 
 const ULONG kVideoInfoSize = sizeof(VIDEOINFOHEADER);  // 88
 const ULONG kMpegVideoInfoMin = 104;
 const ULONG kWaveFormatSize = sizeof(WAVEFORMATEX);  // 18
-
-std::wstring Widen(const char* text) {
-  int length = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
-  if (length <= 0) return std::wstring();
-  std::wstring wide(length, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-  wide.resize(length - 1);
-  return wide;
-}
 
 // Copies what the stream offers; returns which flag it sets (1 video, 2 audio).
 int TakeStream(const AM_MEDIA_TYPE& type, bool haveVideo, bool haveAudio, VIDEOINFOHEADER* video,
@@ -60,9 +53,8 @@ int CMediaInfoCtrl::GetMediaInfo(VIDEOINFOHEADER* video, WAVEFORMATEX* audio, co
                                  std::string* mediaTime) {
   if (mediaTime) *mediaTime = "00:00:00";
   if (!path) return kMediaFailed;
-  IMediaDet* detector = NULL;
-  if (FAILED(CoCreateInstance(CLSID_MediaDet, NULL, CLSCTX_ALL, IID_IMediaDet,
-                              (void**)&detector)) ||
+  CComPtr<IMediaDet> detector;
+  if (FAILED(CoCreateInstance(CLSID_MediaDet, NULL, CLSCTX_ALL, IID_IMediaDet, detector.Out())) ||
       !detector)
     return kMediaFailed;
   int result = 0;
@@ -92,7 +84,7 @@ int CMediaInfoCtrl::GetMediaInfo(VIDEOINFOHEADER* video, WAVEFORMATEX* audio, co
       *mediaTime = FormatMediaTime(length);
   }
   if (name) SysFreeString(name);
-  detector->Release();
+  detector.Release();
   // A failure after a stream was found still reports what was found.
   if (result == kMediaFailed && !haveVideo && !haveAudio) return kMediaFailed;
   if (haveVideo && haveAudio) return kMediaAudioVideo;

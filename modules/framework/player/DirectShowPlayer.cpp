@@ -5,45 +5,12 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "base/ComPtr.h"
+#include "base/Strings.h"
 #include "include/VarnoPlayerMessages.h"
 
-namespace {
+CDirectShowPlayer::CDirectShowPlayer() : m_hOwner(NULL), m_llDuration(0), m_nState(kStopped) {}
 
-template <class T>
-void ReleaseInterface(T*& p) {
-  if (p) p->Release();
-  p = NULL;
-}
-
-std::wstring Widen(const char* text) {
-  int length = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
-  if (length <= 0) return std::wstring();
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-  wide.resize(static_cast<size_t>(length - 1));
-  return wide;
-}
-
-}  // namespace
-
-CDirectShowPlayer::CDirectShowPlayer()
-    : m_hOwner(NULL),
-      m_llDuration(0),
-      m_nState(kStopped),
-      m_pGB(NULL),
-      m_pMS(NULL),
-      m_pMC(NULL),
-      m_pME(NULL),
-      m_pBA(NULL),
-      m_pVW(NULL) {
-  m_bComStarted = SUCCEEDED(CoInitialize(NULL));
-}
-
-CDirectShowPlayer::~CDirectShowPlayer() {
-  ReleaseGraph();
-  if (m_bComStarted) CoUninitialize();
-}
+CDirectShowPlayer::~CDirectShowPlayer() { ReleaseGraph(); }
 
 void CDirectShowPlayer::DebugPrint(const char* format, ...) {
   char buffer[1024];
@@ -56,18 +23,18 @@ void CDirectShowPlayer::DebugPrint(const char* format, ...) {
 }
 
 HRESULT CDirectShowPlayer::CreateGraph() {
-  HRESULT hr = CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
-                                reinterpret_cast<void**>(&m_pGB));
+  HRESULT hr =
+      CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC_SERVER, IID_IGraphBuilder, m_pGB.Out());
   if (FAILED(hr)) return hr;
-  if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&m_pMC))))
+  if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaControl, m_pMC.Out())))
     return hr;
-  if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&m_pMS))))
+  if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaSeeking, m_pMS.Out())))
     return hr;
-  if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&m_pME))))
+  if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaEventEx, m_pME.Out())))
     return hr;
-  if (FAILED(hr = m_pGB->QueryInterface(IID_IBasicAudio, reinterpret_cast<void**>(&m_pBA))))
+  if (FAILED(hr = m_pGB->QueryInterface(IID_IBasicAudio, m_pBA.Out())))
     return hr;
-  return m_pGB->QueryInterface(IID_IVideoWindow, reinterpret_cast<void**>(&m_pVW));
+  return m_pGB->QueryInterface(IID_IVideoWindow, m_pVW.Out());
 }
 
 BOOL CDirectShowPlayer::Init() {
@@ -83,20 +50,20 @@ BOOL CDirectShowPlayer::Init() {
 void CDirectShowPlayer::ReleaseGraph() {
   if (m_pME) {
     m_pME->SetNotifyWindow(0, 0, 0);
-    ReleaseInterface(m_pME);
+    m_pME.Release();
   }
   StopGraph();
-  ReleaseInterface(m_pMC);
-  ReleaseInterface(m_pMS);
-  ReleaseInterface(m_pGB);
-  ReleaseInterface(m_pBA);
+  m_pMC.Release();
+  m_pMS.Release();
+  m_pGB.Release();
+  m_pBA.Release();
   if (m_pVW) {
     long style = 0;
     m_pVW->get_WindowStyle(&style);
     m_pVW->put_WindowStyle((style & ~WS_CHILD) | WS_CAPTION | WS_THICKFRAME);
     m_pVW->put_Visible(OAFALSE);
     m_pVW->put_Owner(0);
-    ReleaseInterface(m_pVW);
+    m_pVW.Release();
   }
 }
 
@@ -144,7 +111,7 @@ HRESULT CDirectShowPlayer::RenderOutputPins(IGraphBuilder* graph, IBaseFilter* f
 }
 
 HRESULT CDirectShowPlayer::RenderWindowsMediaFile(const wchar_t* path) {
-  IBaseFilter* reader = NULL;
+  CComPtr<IBaseFilter> reader;
   HRESULT hr = CreateFilter(CLSID_WMAsfReader, &reader);
   if (FAILED(hr)) {
     DebugPrint("Failed to create WMAsfReader filter!  hr=0x%x\n", static_cast<unsigned>(hr));
@@ -153,7 +120,6 @@ HRESULT CDirectShowPlayer::RenderWindowsMediaFile(const wchar_t* path) {
   hr = m_pGB->AddFilter(reader, L"ASF Reader");
   if (FAILED(hr)) {
     DebugPrint("Failed to add ASF reader filter to graph!  hr=0x%x\n", static_cast<unsigned>(hr));
-    reader->Release();
     return hr;
   }
   CComPtr<IFileSourceFilter> source;
@@ -172,7 +138,6 @@ HRESULT CDirectShowPlayer::RenderWindowsMediaFile(const wchar_t* path) {
       DebugPrint("FAILED(0x%x) RenderOutputPins(m_pGB, pReader)\n", static_cast<unsigned>(hr));
   }
   if (FAILED(hr)) m_pGB->RemoveFilter(reader);
-  reader->Release();
   return hr;
 }
 

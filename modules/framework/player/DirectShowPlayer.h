@@ -8,6 +8,9 @@
 
 #include <string>
 
+#include "base/ComPtr.h"
+#include "base/Handles.h"
+
 class CDirectShowPlayer {
  public:
   enum { kStopped = 0, kRunning = 2 };
@@ -51,14 +54,15 @@ class CDirectShowPlayer {
   void ReadDurationFromFile(const char* path);
   static void DebugPrint(const char* format, ...);
 
+  // First, so that COM ends after the graph's interfaces are released.
+  CComInit m_com;
   HWND m_hOwner;
   LONGLONG m_llDuration;  // 100-ns units; 0 = none yet
   int m_nState;
-  IGraphBuilder* m_pGB;
-  IMediaSeeking* m_pMS;
-  IMediaControl* m_pMC;
-  IMediaEventEx* m_pME;
-  IBasicAudio* m_pBA;
-  IVideoWindow* m_pVW;
-  BOOL m_bComStarted;
+  CComPtr<IGraphBuilder> m_pGB;
+  CComPtr<IMediaSeeking> m_pMS;
+  CComPtr<IMediaControl> m_pMC;
+  CComPtr<IMediaEventEx> m_pME;
+  CComPtr<IBasicAudio> m_pBA;
+  CComPtr<IVideoWindow> m_pVW;
 };

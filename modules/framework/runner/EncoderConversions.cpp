@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "base/ChildProcess.h"
 #include "base/LogClient.h"
 #include "base/MessagePump.h"
 #include "base/Paths.h"
@@ -71,34 +72,11 @@ std::string ReplaceFirst(std::string text, const std::string& what, const std::s
 int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgress* progress,
                                  int startSeconds, int knownDuration) {
   LogPrint(LOG_TRACE, "Encoder begin!\n");
-  SECURITY_ATTRIBUTES inherit = {sizeof(inherit), NULL, TRUE};
-  HANDLE inputRead = NULL, inputWrite = NULL, outputRead = NULL, outputWrite = NULL;
-  if (!CreatePipe(&inputRead, &inputWrite, &inherit, 0)) return 0;
-  if (!CreatePipe(&outputRead, &outputWrite, &inherit, 0)) {
-    CloseHandle(inputRead);
-    CloseHandle(inputWrite);
-    return 0;
-  }
-  // Only the encoder's ends are inherited.
-  SetHandleInformation(inputWrite, HANDLE_FLAG_INHERIT, 0);
-  SetHandleInformation(outputRead, HANDLE_FLAG_INHERIT, 0);
-
-  STARTUPINFOA startup;
-  memset(&startup, 0, sizeof(startup));
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES | STARTF_FORCEOFFFEEDBACK;
-  startup.hStdInput = inputRead;
-  startup.hStdOutput = outputWrite;
-  startup.hStdError = outputWrite;
-
+  CChildProcess encoder;
+  if (!encoder.CreatePipes()) return 0;
   std::string program = ConfigString("InstallDirectory") + "encoder.exe";
   LogPrint(LOG_TRACE, "Encodr = %s, commandLine = %s!\n", program.c_str(), commandLine.c_str());
-  std::vector<char> command(commandLine.begin(), commandLine.end());
-  command.push_back(0);
-  PROCESS_INFORMATION process;
-  memset(&process, 0, sizeof(process));
-  if (!CreateProcessA(program.c_str(), command.data(), NULL, NULL, TRUE, DETACHED_PROCESS, NULL,
-                      NULL, &startup, &process)) {
+  if (!encoder.Start(program.c_str(), commandLine, NULL)) {
     DWORD error = GetLastError();
     char* message = NULL;
     FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, NULL, error,
@@ -106,35 +84,32 @@ int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgres
                    NULL);
     ShowBox(message ? message : "The encoder could not be started.", "Error", MB_ICONINFORMATION);
     if (message) LocalFree(message);
-    CloseHandle(inputRead);
-    CloseHandle(inputWrite);
-    CloseHandle(outputRead);
-    CloseHandle(outputWrite);
     return 0;
   }
 
   double position = 0;
   std::string lastText;
   int abort = 0;
-  if (CloseHandle(outputWrite)) {
-    CloseHandle(inputRead);
-    CloseHandle(inputWrite);
-    char buffer[4096 + 1];
+  char buffer[4096 + 1];
+  // Only when this copy of the encoder's write end has closed is the end of
+  // its output seen.
+  if (encoder.CloseChildEnds()) {
     for (;;) {
       if (m_nAbort) abort = 1;
       if (abort) break;
       // Waits for output or window messages, never blocking in the read:
       // an encoder that is silent for a while must not freeze the window.
       DWORD available = 0;
-      if (!PeekNamedPipe(outputRead, NULL, 0, NULL, &available, NULL)) break;  // closed and empty
+      if (!encoder.Peek(&available)) break;  // closed and empty
       if (available == 0) {
-        MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT);
+        HANDLE process = encoder.Process();
+        MsgWaitForMultipleObjects(1, &process, FALSE, 50, QS_ALLINPUT);
         PumpMessages();
         continue;
       }
       memset(buffer, 0, sizeof(buffer));
       DWORD read = 0;
-      if (!ReadFile(outputRead, buffer, 4096, &read, NULL) || read == 0) break;
+      if (!encoder.Read(buffer, 4096, &read)) break;
       double seconds = 0;
       std::string text;
       if (ParsePosition(buffer, &seconds, &text)) {
@@ -145,25 +120,20 @@ int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgres
       }
       if (progress) {
         double at = (startSeconds + position) * 100;
-        int value = knownDuration ? (m_nEstimatedSeconds ? static_cast<int>(at / m_nEstimatedSeconds)
-                                                         : static_cast<int>(at))
-                                  : static_cast<int>(at);
+        int value = knownDuration && m_nEstimatedSeconds
+                        ? static_cast<int>(at / m_nEstimatedSeconds)
+                        : static_cast<int>(at);
         progress->Progress(knownDuration ? 1 : 5, value, &abort);
       }
       PumpMessages();
     }
-  } else {
-    CloseHandle(inputRead);
-    CloseHandle(inputWrite);
   }
-  CloseHandle(outputRead);
+  encoder.CloseOutput();
   if (m_nAbort) abort = 1;
   int result = !abort && position > 0 ? 1 : 0;
   LogPrint(LOG_TRACE, "Encoder return string %s!\n", lastText.c_str());
-  TerminateProcess(process.hProcess, 1);
-  WaitForSingleObject(process.hProcess, 5000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // Also ends whatever the encoder started, so that nothing outlives it.
+  encoder.Terminate(1, 5000);
   return result;
 }
 
@@ -227,10 +197,8 @@ int CConvertRunner::ConvertToMP3(CTaskRecord task, IConvertProgress* progress, I
   std::string command = " \"" + task.sourcePath + "\" -o \"" + task.outputPath + options;
   int result = ReadFromPipe(command, progress, 0, 0);
   // A missing output is no more a success than a stub of a few bytes.
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(task.outputPath.c_str(), GetFileExInfoStandard, &data) ||
-      (data.nFileSizeHigh == 0 && data.nFileSizeLow < 512))
-    result = 0;
+  ULONGLONG size = 0;
+  if (!GetFileSizeOf(task.outputPath, &size) || size < 512) result = 0;
   return result;
 }
 

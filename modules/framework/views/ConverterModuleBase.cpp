@@ -1,10 +1,11 @@
 #include "modules/framework/views/ConverterModuleBase.h"
 
+#include "base/ComPtr.h"
 #include "include/VarnoModuleEvents.h"
 
 CConverterModuleBase::CConverterModuleBase() : m_pContainer(new CConnectionPointContainer()) {}
 
-CConverterModuleBase::~CConverterModuleBase() { delete m_pContainer; }
+CConverterModuleBase::~CConverterModuleBase() {}
 
 HRESULT CConverterModuleBase::CreateView(const char*, HWND, const RECT*, const char*,
                                          IConverterView** out) {
@@ -37,12 +38,9 @@ HRESULT CConverterModuleBase::FireModuleEvent(int code, INT_PTR p1, INT_PTR p2, 
   // The count is read once: a sink that unadvises meanwhile shortens the
   // list, and the indexes past its end fail and are skipped.
   for (int i = 0; i < count; ++i) {
-    IModuleEvents* sink = NULL;
-    if (FAILED(m_pContainer->GetSink(&IID_IModuleEvents, i, reinterpret_cast<void**>(&sink))) ||
-        !sink)
-      continue;
+    CComPtr<IModuleEvents> sink;
+    if (FAILED(m_pContainer->GetSink(&IID_IModuleEvents, i, sink.Out())) || !sink) continue;
     sink->OnModuleEvent(&m_moduleId, code, p1, p2, p3);
-    sink->Release();
   }
   return S_OK;
 }

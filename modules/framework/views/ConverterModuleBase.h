@@ -2,6 +2,7 @@
 // connection-point container, the list of views that it handed out through
 // IViewFactory, and the firing of module events to every advised sink.
 #pragma once
+#include <memory>
 #include <vector>
 
 #include "base/ConnectionPoint.h"
@@ -30,13 +31,13 @@ class CConverterModuleBase : public CModuleBase, public IViewFactory {
   // advise order; E_NOINTERFACE before any sink asked for that point.
   HRESULT FireModuleEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3);
 
-  CConnectionPointContainer* GetContainer() const { return m_pContainer; }
+  CConnectionPointContainer* GetContainer() const { return m_pContainer.get(); }
   const std::vector<IConverterView*>& GetViews() const { return m_views; }
 
  protected:
   // The container's answer for IID_IConnectionPointContainer.
   HRESULT QueryContainer(const IID* iid, void** out);
 
-  CConnectionPointContainer* m_pContainer;
+  std::unique_ptr<CConnectionPointContainer> m_pContainer;
   std::vector<IConverterView*> m_views;  // recorded, not owned
 };
