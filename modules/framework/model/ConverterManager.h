@@ -9,12 +9,9 @@
 #include <string>
 #include <vector>
 
-<<<<<<< HEAD
-#include "base/FormatProfile.h"
-=======
 #include "base/ComPtr.h"
+#include "base/FormatProfile.h"
 #include "base/Handles.h"
->>>>>>> h-d
 #include "include/VarnoConfig.h"
 #include "include/VarnoEngine.h"
 #include "modules/framework/model/OutputType.h"
