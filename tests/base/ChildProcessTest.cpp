@@ -13,10 +13,13 @@ namespace {
 
 std::string FixtureChild() { return vrctest::TestFolder() + "fixture_child.exe"; }
 
-bool StartChild(CChildProcess& child, const std::string& arguments, const char* folder = NULL) {
-  return child.CreatePipes() &&
-         child.Start(FixtureChild().c_str(), "\"" + FixtureChild() + "\" " + arguments, folder) &&
-         child.CloseChildEnds();
+::testing::AssertionResult StartChild(CChildProcess& child, const std::string& arguments,
+                                      const char* folder = NULL) {
+  if (!child.CreatePipes()) return ::testing::AssertionFailure() << "pipes: " << GetLastError();
+  if (!child.Start(FixtureChild().c_str(), "\"" + FixtureChild() + "\" " + arguments, folder))
+    return ::testing::AssertionFailure() << "start: " << GetLastError();
+  if (!child.CloseChildEnds()) return ::testing::AssertionFailure() << "close: " << GetLastError();
+  return ::testing::AssertionSuccess();
 }
 
 // Reads until the child has ended and its output is read; or, with
