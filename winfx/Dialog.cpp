@@ -1,5 +1,9 @@
 #include "winfx/Dialog.h"
 
+CDialog::~CDialog() {
+  if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+}
+
 INT_PTR CDialog::DoModal(HWND owner) {
   m_bModal = TRUE;
   return DialogBoxParamA(m_hTemplateInstance, MAKEINTRESOURCEA(m_nTemplateId), owner,

@@ -9,6 +9,10 @@
 class CDialog : public CWnd {
  public:
   CDialog(HINSTANCE instance, UINT templateId) : m_hTemplateInstance(instance), m_nTemplateId(templateId) {}
+  // Destroys a dialog that is still open while its messages can still reach
+  // this class's handlers: under ~CWnd they would be called through a table
+  // that has no such entries.
+  ~CDialog() override;
 
   // Modal: runs until EndDialog; the EndDialog code, or -1 when the template
   // could not be loaded.
