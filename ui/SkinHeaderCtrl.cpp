@@ -4,6 +4,7 @@
 #include <shlwapi.h>
 
 #include "ui/PictureLoader.h"
+#include "winfx/Controls.h"
 
 namespace {
 
@@ -77,16 +78,17 @@ void CSkinHeaderCtrl::DrawItems(HDC dc, HDC bitmapDC, const BITMAP& left, const 
   }
 
   HFONT font = reinterpret_cast<HFONT>(::SendMessageA(GetParent(m_hWnd), WM_GETFONT, 0, 0));
-  int count = static_cast<int>(SendMessage(HDM_GETITEMCOUNT));
+  CHeader header(m_hWnd);
+  int count = header.GetItemCount();
   for (int i = 0; i < count; ++i) {
     char text[256] = "";
     HDITEMA item = {};
     item.mask = HDI_TEXT | HDI_FORMAT | HDI_ORDER;
     item.pszText = text;
     item.cchTextMax = sizeof(text);
-    SendMessage(HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    header.GetItem(i, &item);
     RECT box;
-    SendMessage(HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&box));
+    header.GetItemRect(i, &box);
     int itemHeight = box.bottom - box.top;
 
     {

@@ -9,7 +9,7 @@ CSkinListCtrl::CSkinListCtrl() : m_bkColor(RGB(237, 242, 249)), m_altColor(RGB(2
 void CSkinListCtrl::SetColors(COLORREF background, COLORREF alternate) {
   m_bkColor = background;
   m_altColor = alternate;
-  if (m_hWnd) SendMessage(LVM_SETBKCOLOR, 0, background);
+  if (m_hWnd) ListView().SetBkColor(background);
 }
 
 BOOL CSkinListCtrl::IsReportStyle() const {
@@ -17,7 +17,7 @@ BOOL CSkinListCtrl::IsReportStyle() const {
 }
 
 void CSkinListCtrl::PreSubclassWindow() {
-  HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+  HWND header = ListView().GetHeader();
   if (header && !m_header.m_hWnd) m_header.Subclass(header);
 }
 
@@ -46,7 +46,7 @@ LRESULT CSkinListCtrl::OnCustomDraw(NMLVCUSTOMDRAW* draw) {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
-      draw->clrText = static_cast<COLORREF>(SendMessage(LVM_GETTEXTCOLOR));
+      draw->clrText = ListView().GetTextColor();
       return CDRF_NOTIFYSUBITEMDRAW;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
       draw->clrTextBk = (draw->nmcd.dwItemSpec % 2) ? m_altColor : m_bkColor;

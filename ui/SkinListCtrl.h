@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "ui/SkinHeaderCtrl.h"
+#include "winfx/Controls.h"
 #include "winfx/Wnd.h"
 
 class CSkinListCtrl : public CWnd {
@@ -18,6 +19,8 @@ class CSkinListCtrl : public CWnd {
   COLORREF GetBackgroundColor() const { return m_bkColor; }
   COLORREF GetAlternateColor() const { return m_altColor; }
   CSkinHeaderCtrl& GetHeader() { return m_header; }
+  // The list-view messages of this control.
+  CListView ListView() const { return CListView(m_hWnd); }
 
   // The reflected custom-draw answer (public for the paint tests).
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW* draw);

@@ -1,5 +1,9 @@
 #include "winfx/Dialog.h"
 
+CDialog::~CDialog() {
+  if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+}
+
 INT_PTR CDialog::DoModal(HWND owner) {
   m_bModal = TRUE;
   return DialogBoxParamA(m_hTemplateInstance, MAKEINTRESOURCEA(m_nTemplateId), owner,
@@ -12,13 +16,50 @@ BOOL CDialog::CreateModeless(HWND owner) {
                             StaticDialogProc, reinterpret_cast<LPARAM>(this)) != NULL;
 }
 
-INT_PTR CDialog::DialogProc(UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_COMMAND && m_bModal &&
-      (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-    EndDialog(LOWORD(wParam));
-    return TRUE;
+BOOL CDialog::OnCommand(int, int itemId, LPARAM) {
+  switch (itemId) {
+    case IDOK:
+      OnOK();
+      return TRUE;
+    case IDCANCEL:
+      OnCancel();
+      return TRUE;
+    default:
+      return FALSE;
   }
-  return FALSE;
+}
+
+BOOL CDialog::OnNotify(UINT, NMHDR*, LRESULT*) { return FALSE; }
+
+BOOL CDialog::OnTimer(WPARAM, LPARAM) { return FALSE; }
+
+void CDialog::OnOK() {
+  if (m_bModal) EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+  if (m_bModal) EndDialog(IDCANCEL);
+}
+
+INT_PTR CDialog::OnMessage(UINT, WPARAM, LPARAM) { return FALSE; }
+
+INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      return OnCommand(HIWORD(wParam), LOWORD(wParam), lParam);
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      if (!lParam ||
+          !OnNotify(static_cast<UINT>(wParam), reinterpret_cast<NMHDR*>(lParam), &result))
+        return FALSE;
+      SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+      return TRUE;
+    }
+    case WM_TIMER:
+      return OnTimer(wParam, lParam);
+    default:
+      return OnMessage(message, wParam, lParam);
+  }
 }
 
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hWnd, UINT message, WPARAM wParam,
@@ -28,7 +69,7 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hWnd, UINT message, WPARAM wPara
     dialog = reinterpret_cast<CDialog*>(lParam);
     if (!dialog) return FALSE;
     dialog->Attach(hWnd);
-    return dialog->OnInitDialog();
+    return dialog->OnInit();
   }
   dialog = static_cast<CDialog*>(FromHandle(hWnd));
   if (!dialog) return FALSE;
@@ -38,7 +79,7 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hWnd, UINT message, WPARAM wPara
     SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, reflected);
     return TRUE;
   }
-  INT_PTR handled = dialog->DialogProc(message, wParam, lParam);
+  INT_PTR handled = dialog->Dispatch(message, wParam, lParam);
   if (message == WM_NCDESTROY) dialog->OnFinalMessage(hWnd);
   return handled;
 }

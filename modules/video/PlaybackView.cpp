@@ -1,7 +1,8 @@
 #include "modules/video/PlaybackView.h"
 
+#include "include/VarnoViewNames.h"
 #include "modules/framework/views/ViewHelpers.h"
 
 HRESULT CPlaybackView::GetViewName(char* buffer, int length) {
-  return CopyViewName("VideoPlaybackWndView", buffer, length);
+  return CopyViewName(kVideoPlaybackViewName, buffer, length);
 }

@@ -1,6 +1,5 @@
 #include "modules/video/VideoModule.h"
 
-#include <commctrl.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -11,14 +10,12 @@
 #include "modules/video/PlaybackView.h"
 #include <SkinScrollBar.h>
 #include "include/VarnoModuleEvents.h"
+#include "include/VarnoViewNames.h"
 #include "modules/framework/views/TaskListRows.h"
 #include "modules/video/VideoConvertRunner.h"
 #include "modules/video/VideoTaskListView.h"
 
 namespace {
-
-const char kTaskListViewName[] = "VideoConverterTaskListView";
-const char kPlaybackViewName[] = "VideoPlaybackWndView";
 
 // The folder of the running program's file, without the last backslash.
 std::string ProgramFolder() {
@@ -126,9 +123,9 @@ HRESULT CVideoModule::CreateView(const char* viewName, HWND hParent, const RECT*
                                  const char* skinData, IConverterView** out) {
   if (!viewName || !hParent || !rect) return E_INVALIDARG;
   HRESULT hr = S_OK;
-  if (lstrcmpiA(viewName, kTaskListViewName) == 0)
+  if (lstrcmpiA(viewName, kVideoTaskListViewName) == 0)
     hr = CreateTaskListView(hParent, rect, skinData, out);
-  else if (lstrcmpiA(viewName, kPlaybackViewName) == 0)
+  else if (lstrcmpiA(viewName, kVideoPlaybackViewName) == 0)
     hr = CreatePlaybackView(hParent, rect, out);
   // A failed creation is reported by its own code and leaves nothing behind.
   if (FAILED(hr)) return hr;
@@ -225,8 +222,7 @@ HRESULT CVideoModule::DestroyView(IConverterView* view) {
 
 int CVideoModule::FirstSelectedRow() const {
   if (!m_pTaskListView) return -1;
-  return static_cast<int>(
-      m_pTaskListView->SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return m_pTaskListView->ListView().GetNextSelected();
 }
 
 int CVideoModule::Convert() {
@@ -274,19 +270,18 @@ int CVideoModule::AddFile(const char* path) {
 int CVideoModule::DeleteFiles() {
   if (!m_pTaskListView) return 0;
   for (int row = FirstSelectedRow(); row >= 0; row = FirstSelectedRow()) {
-    m_pTaskListView->SendMessage(LVM_DELETEITEM, row);
+    m_pTaskListView->ListView().DeleteItem(row);
     m_taskList.DeleteTasks(row, 1);
   }
   return 0;
 }
 
 int CVideoModule::GetItemCount() {
-  return m_pTaskListView ? static_cast<int>(m_pTaskListView->SendMessage(LVM_GETITEMCOUNT)) : 0;
+  return m_pTaskListView ? m_pTaskListView->ListView().GetItemCount() : 0;
 }
 
 int CVideoModule::GetSelectedCount() {
-  return m_pTaskListView ? static_cast<int>(m_pTaskListView->SendMessage(LVM_GETSELECTEDCOUNT))
-                         : 0;
+  return m_pTaskListView ? m_pTaskListView->ListView().GetSelectedCount() : 0;
 }
 
 int CVideoModule::UpdateOutputNames() { return m_taskList.UpdateOutputNames(); }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "include/VarnoViewNames.h"
 #include "modules/framework/views/ViewHelpers.h"
 #include "ui/SkinData.h"
 
@@ -20,7 +21,7 @@ const struct {
 }  // namespace
 
 HRESULT CVideoTaskListView::GetViewName(char* buffer, int length) {
-  return CopyViewName("VideoConverterTaskListView", buffer, length);
+  return CopyViewName(kVideoTaskListViewName, buffer, length);
 }
 
 BOOL CVideoTaskListView::ApplySkin(const char* skinData) {
@@ -31,12 +32,7 @@ BOOL CVideoTaskListView::ApplySkin(const char* skinData) {
     lstrcpynA(title, kColumns[i].title, sizeof(title));
     Translate(title, sizeof(title), "ConverterList");
     int width = widths.NextInt();
-    LVCOLUMNA column = {};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    column.fmt = kColumns[i].format;
-    column.cx = width ? width : kColumns[i].width;
-    column.pszText = title;
-    SendMessage(LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    ListView().InsertColumn(i, title, kColumns[i].format, width ? width : kColumns[i].width);
   }
   SetRowState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   return result;

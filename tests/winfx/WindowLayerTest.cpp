@@ -123,7 +123,7 @@ class CProbeDialog : public CDialog {
   bool initialised = false;
 
  protected:
-  BOOL OnInitDialog() override {
+  BOOL OnInit() override {
     initialised = true;
     return TRUE;
   }

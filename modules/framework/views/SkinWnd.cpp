@@ -1,6 +1,7 @@
 #include "modules/framework/views/SkinWnd.h"
 
 #include "include/VarnoModuleEvents.h"
+#include "include/VarnoViewNames.h"
 #include "modules/framework/views/ViewHelpers.h"
 
 CSkinWnd::CSkinWnd() : m_pNotify(NULL) { SetRectEmpty(&m_margins); }
@@ -34,5 +35,5 @@ void CSkinWnd::UpdateUI(int, const char*) {}
 HWND CSkinWnd::GetViewWnd() { return m_hWnd; }
 
 HRESULT CSkinWnd::GetViewName(char* buffer, int length) {
-  return CopyViewName("PlaybackWndView", buffer, length);
+  return CopyViewName(kPlaybackWndViewName, buffer, length);
 }

@@ -6,6 +6,7 @@
 #include "ui/SkinData.h"
 #include <SkinScrollBar.h>
 #include "include/VarnoModuleEvents.h"
+#include "include/VarnoViewNames.h"
 #include "modules/framework/views/ViewHelpers.h"
 
 CTaskListCtrl::CTaskListCtrl() : m_pConfig(NULL), m_pTranslator(NULL), m_pNotify(NULL) {
@@ -25,8 +26,7 @@ BOOL CTaskListCtrl::Create(const RECT* rect, HWND parent, const char* skinData) 
 
 BOOL CTaskListCtrl::ApplySkin(const char* skinData) {
   if (skinData) m_skinData = skinData;
-  DWORD extended = static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
-  SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, extended | LVS_EX_FULLROWSELECT);
+  ListView().SetExtendedStyle(ListView().GetExtendedStyle() | LVS_EX_FULLROWSELECT);
 
   CSkinDataReader reader(m_skinData);
   reader.NextField();  // not used by the list
@@ -46,7 +46,7 @@ BOOL CTaskListCtrl::ApplySkin(const char* skinData) {
   COLORREF alternate = reader.NextColor();
   COLORREF background = reader.NextColor();
   SetColors(background, alternate);
-  SendMessage(LVM_SETTEXTCOLOR, 0, reader.NextColor());
+  ListView().SetTextColor(reader.NextColor());
   return TRUE;
 }
 
@@ -82,7 +82,7 @@ BOOL CTaskListCtrl::DestroyWindow() {
 }
 
 int CTaskListCtrl::GetFirstSelected() const {
-  return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return ListView().GetNextSelected();
 }
 
 BOOL CTaskListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -114,5 +114,5 @@ void CTaskListCtrl::UpdateUI(int, const char*) {}
 HWND CTaskListCtrl::GetViewWnd() { return m_hWnd; }
 
 HRESULT CTaskListCtrl::GetViewName(char* buffer, int length) {
-  return CopyViewName("ConverterTaskList", buffer, length);
+  return CopyViewName(kConverterTaskListName, buffer, length);
 }

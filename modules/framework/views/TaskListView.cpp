@@ -3,10 +3,11 @@
 #include <commctrl.h>
 
 #include "include/VarnoModuleEvents.h"
+#include "include/VarnoViewNames.h"
 #include "modules/framework/views/ViewHelpers.h"
 
 HRESULT CTaskListView::GetViewName(char* buffer, int length) {
-  return CopyViewName("MultimediaConverterTaskListView", buffer, length);
+  return CopyViewName(kMultimediaTaskListViewName, buffer, length);
 }
 
 void CTaskListView::EnableMenuItems(HMENU menu) {
@@ -65,26 +66,19 @@ void CTaskListView::OnMenuCommand(UINT id) {
 }
 
 void CTaskListView::SetRowState(int row, UINT state, UINT mask) {
-  LVITEMA item = {};
-  item.state = state;
-  item.stateMask = mask;
-  SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  ListView().SetItemState(row, state, mask);
 }
 
 void CTaskListView::SelectAllRows() {
   const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
-  int count = static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
+  int count = ListView().GetItemCount();
   for (int row = 0; row < count; ++row) SetRowState(row, both, both);
   SetFocus(m_hWnd);
 }
 
 BOOL CTaskListView::AddTaskRow(CTaskRecord* task) {
   if (!task) return FALSE;
-  LVITEMA item = {};
-  item.mask = LVIF_TEXT;
-  item.iItem = static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
-  item.pszText = const_cast<char*>(task->sourcePath.c_str());
-  int row = static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+  int row = ListView().InsertItem(ListView().GetItemCount(), task->sourcePath.c_str());
   if (row < 0) return FALSE;
   SetTaskRowText(row, task);
   return TRUE;
@@ -92,37 +86,30 @@ BOOL CTaskListView::AddTaskRow(CTaskRecord* task) {
 
 BOOL CTaskListView::SetTaskRowText(int row, CTaskRecord* task) {
   // A negative row would address every row of the control.
-  int count = static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
+  int count = ListView().GetItemCount();
   if (row < 0 || row >= count) return FALSE;
   if (task) {
-    LVITEMA item = {};
     if (!task->sourcePath.empty()) {
       size_t slash = task->sourcePath.rfind('\\');
       std::string name =
           slash == std::string::npos ? task->sourcePath : task->sourcePath.substr(slash + 1);
-      item.iSubItem = 0;
-      item.pszText = const_cast<char*>(name.c_str());
-      SendMessage(LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+      ListView().SetItemText(row, 0, name.c_str());
     }
     if (!task->mediaTime.empty()) {
-      item.iSubItem = 1;
-      item.pszText = const_cast<char*>(task->mediaTime.c_str());
-      SendMessage(LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+      ListView().SetItemText(row, 1, task->mediaTime.c_str());
     }
     if (!task->stateText.empty()) {
       char state[260];
       lstrcpynA(state, task->stateText.c_str(), sizeof(state));
       Translate(state, sizeof(state), "MiscStrings");
-      item.iSubItem = 2;
-      item.pszText = state;
-      SendMessage(LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+      ListView().SetItemText(row, 2, state);
     }
   }
   const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
-  int previous = static_cast<int>(SendMessage(LVM_SETSELECTIONMARK, 0, row));
+  int previous = ListView().SetSelectionMark(row);
   SetRowState(previous, 0, both);  // -1: every row
   SetRowState(row, both, both);
   SetFocus(m_hWnd);
-  SendMessage(LVM_ENSUREVISIBLE, row, FALSE);
+  ListView().EnsureVisible(row, FALSE);
   return TRUE;
 }

@@ -1,17 +1,11 @@
 // The task-list view: one row per task (file name, media time, state) and
 // the popup menu whose three commands become module events. The menu comes
-// from the module's own resources (id 28002 in each module library).
+// from the module's own resources (IDR_TASKLIST_MENU in each module library).
 #pragma once
+#include "include/VarnoViewNames.h"
 #include "modules/framework/model/TaskRecord.h"
 #include "modules/framework/views/TaskListCtrl.h"
 #include "winfx/Menu.h"
-
-enum {
-  IDR_TASKLIST_MENU = 28002,
-  ID_TASKLIST_OPEN = 32771,
-  ID_TASKLIST_DELETE = 32772,
-  ID_TASKLIST_SELECT_ALL = 32773,
-};
 
 class CTaskListView : public CTaskListCtrl {
  public:
