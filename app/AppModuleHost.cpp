@@ -1,10 +1,11 @@
 #include "app/AppModuleHost.h"
 
-#include <string.h>
+#include <string>
 
 #include "app/CommandExecutive.h"
 #include "app/MainUIModule.h"
 #include "base/LogClient.h"
+#include "base/Paths.h"
 
 HRESULT CAppModuleHost::InitInstance() {
   HRESULT hr = CModuleHost::InitInstance();
@@ -19,10 +20,8 @@ HRESULT CAppModuleHost::ExitInstance() {
 }
 
 BOOL CAppModuleHost::LoadModules(IModuleRegistry* registry) {
-  char folder[MAX_PATH] = {0};
-  GetModuleFileNameA(NULL, folder, MAX_PATH);
-  char* slash = strrchr(folder, '\\');
-  if (slash) slash[1] = 0;
+  // With its last backslash.
+  std::string folder = ModuleFolder();
 
   static const struct {
     const char* file;
@@ -34,21 +33,15 @@ BOOL CAppModuleHost::LoadModules(IModuleRegistry* registry) {
       {"StillCast.dll", &CLSID_PhotoModule},
   };
   for (const auto& library : kLibraries) {
-    char path[MAX_PATH * 2];
-    lstrcpynA(path, folder, MAX_PATH);
-    lstrcatA(path, library.file);
-    BOOL loaded = LoadModuleLibrary(registry, library.id, path);
-    LogPrint(LOG_ALWAYS, "Load %s! bRet=%d\n", path, loaded);
+    std::string path = folder + library.file;
+    BOOL loaded = LoadModuleLibrary(registry, library.id, path.c_str());
+    LogPrint(LOG_ALWAYS, "Load %s! bRet=%d\n", path.c_str(), loaded);
   }
 
-  IModule* ui = new CMainUIModule();
-  BOOL ret = RegisterModuleObject(registry, &CLSID_MainUIModule, ui);
-  if (!ret) ui->Release();
+  BOOL ret = HandOverModuleObject(registry, &CLSID_MainUIModule, new CMainUIModule());
   LogPrint(LOG_ALWAYS, "Load main module! bRet=%d\n", ret);
 
-  IModule* executive = new CCommandExecutive();
-  ret = RegisterModuleObject(registry, &CLSID_CommandExecutive, executive);
-  if (!ret) executive->Release();
+  ret = HandOverModuleObject(registry, &CLSID_CommandExecutive, new CCommandExecutive());
   LogPrint(LOG_ALWAYS, "Load command executive module! bRet=%d\n", ret);
   return ret;
 }

@@ -1,6 +1,5 @@
 #include "app/CommandExecutive.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "base/LogClient.h"
@@ -32,19 +31,11 @@ void CCommandExecutive::SetKeyStateSeam(PFN_KeyDown keyDown) {
 CCommandExecutive::CCommandExecutive()
     : m_skinCommand(this),
       m_eventSink(this),
-      m_pIPlayer(NULL),
-      m_pIConverter(NULL),
-      m_pIPhotoPreview(NULL),
-      m_pIConfigEx(NULL),
-      m_pITranslater(NULL),
       m_bConverting(false),
       m_bAddingFiles(false),
       m_nRefCount(1),
       m_nCurrentPage(-1),
-      m_nKeptPercent(0),
-      m_nPhotoKeptPercent(0) {
-  const GUID* ids[3] = {&CLSID_VideoModule, &CLSID_MusicModule, &CLSID_PhotoModule};
-  for (int i = 0; i < 3; ++i) m_connections[i] = {ids[i], NULL, 0};
+      m_nKeptPercents() {
   Table();
 }
 
@@ -75,14 +66,12 @@ ULONG CCommandExecutive::Release() {
 HRESULT CCommandExecutive::InitInstance() {
   LogPrint(LOG_TRACE, "Varno Reel Craft command InitInstance!\n");
   HRESULT hr = CModuleBase::InitInstance();
-  hr = QueryModuleInterface(&CLSID_ConfigModule, &IID_IVarnoConfigEx,
-                            reinterpret_cast<void**>(&m_pIConfigEx));
+  hr = QueryModuleInterface(&CLSID_ConfigModule, &IID_IVarnoConfigEx, m_pIConfigEx.Out());
   if (FAILED(hr)) {
     LogPrint(LOG_ERROR, "Query config module IVarnoConfigEx interface! hr=0x%x\n", hr);
     return hr;
   }
-  hr = QueryModuleInterface(&CLSID_ConfigModule, &IID_ILanguageTranslater,
-                            reinterpret_cast<void**>(&m_pITranslater));
+  hr = QueryModuleInterface(&CLSID_ConfigModule, &IID_ILanguageTranslater, m_pITranslater.Out());
   if (FAILED(hr)) {
     LogPrint(LOG_ERROR, "Query config module ILanguageTranslater interface! hr=0x%x\n", hr);
     return hr;
@@ -92,33 +81,31 @@ HRESULT CCommandExecutive::InitInstance() {
     LogPrint(LOG_ERROR, "Failed to get currrent converter! hr=0x%x\n", hr);
     return hr;
   }
-  static const char* const kMissing[3] = {"Query MP4 converter module! hr=0x%x\n",
-                                          "Query MP3 converter module! hr=0x%x\n",
-                                          "Query Photo converter module! hr=0x%x\n"};
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < kPageCount; ++i) {
+    const PageInfo& page = *PageAt(i);
     ModuleConnection& connection = m_connections[i];
-    IModule* module = NULL;
-    hr = GetHostObject(connection.moduleId, reinterpret_cast<void**>(&module));
+    CUncounted<IModule> module;
+    hr = GetHostObject(page.moduleId, module.Out());
     if (FAILED(hr) || !module) {
       if (SUCCEEDED(hr)) hr = E_POINTER;
-      LogPrint(LOG_ERROR, kMissing[i], hr);
+      LogPrint(LOG_ERROR, page.missingModuleLog, hr);
       return hr;
     }
-    IConnectionPointContainer* container = NULL;
-    hr = module->QueryInterface(&IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
+    CComPtr<IConnectionPointContainer> container;
+    hr = module->QueryInterface(&IID_IConnectionPointContainer, container.Out());
     if (FAILED(hr) || !container) {
-      LogPrint(LOG_ERROR, kMissing[i], FAILED(hr) ? hr : E_NOINTERFACE);
+      LogPrint(LOG_ERROR, page.missingModuleLog, FAILED(hr) ? hr : E_NOINTERFACE);
       return FAILED(hr) ? hr : E_NOINTERFACE;
     }
-    if (!connection.pPoint) hr = container->FindConnectionPoint(IID_IModuleEvents, &connection.pPoint);
-    container->Release();
-    if (FAILED(hr) || !connection.pPoint) {
-      LogPrint(LOG_ERROR, kMissing[i], FAILED(hr) ? hr : E_NOINTERFACE);
+    if (!connection.point) hr = container->FindConnectionPoint(IID_IModuleEvents, &connection.point);
+    container.Release();
+    if (FAILED(hr) || !connection.point) {
+      LogPrint(LOG_ERROR, page.missingModuleLog, FAILED(hr) ? hr : E_NOINTERFACE);
       return FAILED(hr) ? hr : E_NOINTERFACE;
     }
-    hr = connection.pPoint->Advise(reinterpret_cast<IUnknown*>(&m_eventSink), &connection.cookie);
+    hr = connection.point->Advise(reinterpret_cast<IUnknown*>(&m_eventSink), &connection.cookie);
     if (FAILED(hr)) {
-      LogPrint(LOG_ERROR, kMissing[i], hr);
+      LogPrint(LOG_ERROR, page.missingModuleLog, hr);
       return hr;
     }
   }
@@ -134,10 +121,9 @@ HRESULT CCommandExecutive::ExitInstance() {
   m_pIConfigEx = NULL;
   m_pITranslater = NULL;
   for (ModuleConnection& connection : m_connections) {
-    if (connection.pPoint) {
-      if (connection.cookie) connection.pPoint->Unadvise(connection.cookie);
-      connection.pPoint->Release();
-      connection.pPoint = NULL;
+    if (connection.point) {
+      if (connection.cookie) connection.point->Unadvise(connection.cookie);
+      connection.point.Release();
       connection.cookie = 0;
     }
   }
@@ -245,10 +231,8 @@ BOOL CCommandExecutive::SetControlText(const char* name, const char* text) {
 }
 
 void CCommandExecutive::FlushUpdates() {
-  ISkinUI* skinUI = NULL;
-  if (SUCCEEDED(QueryModuleInterface(&CLSID_MainUIModule, &IID_ISkinUI,
-                                     reinterpret_cast<void**>(&skinUI))) &&
-      skinUI)
+  CUncounted<ISkinUI> skinUI;
+  if (SUCCEEDED(QueryModuleInterface(&CLSID_MainUIModule, &IID_ISkinUI, skinUI.Out())) && skinUI)
     skinUI->UpdateUI(m_pending.c_str());
   m_pending.clear();
 }
@@ -265,10 +249,12 @@ void CCommandExecutive::UpdateButtonStates() {
   SetControlEnabled("Play", idle && m_pIPlayer && !m_pIPlayer->IsPlaying() && selected == 1);
   SetControlEnabled("Play_Progress",
                     m_pIPlayer && m_pIPlayer->IsPlaying() && m_pIPlayer->GetPosition());
-  for (const char* name : {"OutputFormat", "Setting", "Browse", "OpenFolder", "Option",
-                           "ShowVideoConverter", "ShowMusicConverter", "ShowStillCast",
-                           "PhotoResolution", "PhotoQuality"})
+  for (const char* name : {"OutputFormat", "Setting", "Browse", "OpenFolder", "Option"})
     SetControlEnabled(name, idle);
+  for (int i = 0; i < kPageCount; ++i) SetControlEnabled(PageAt(i)->buttonName, idle);
+  for (int i = 0; i < kPageCount; ++i)
+    for (const PageValue* value = PageAt(i)->values; value->control; ++value)
+      SetControlEnabled(value->control, idle);
   FlushUpdates();
 }
 
@@ -283,53 +269,32 @@ HRESULT CCommandExecutive::GetCurrentConverter() {
   LogPrint(LOG_TRACE, "Get Currrent Converter!\n");
   if (!m_pIConfigEx) return E_FAIL;
   RunCommand("UpdateBtnState");
-  int page = m_pIConfigEx->GetInt("ReelCraftLastPage", 0, 1);
-  m_nCurrentPage = page;
+  m_nCurrentPage = m_pIConfigEx->GetInt("ReelCraftLastPage", 0, 1);
+  const PageInfo* page = PageAt(m_nCurrentPage);
   std::string path;
   int index = -1;
   int data = -1;
-  HRESULT hr = S_OK;
-  if (page == 0 || page == 1) {
-    const GUID* id = page == 0 ? &CLSID_VideoModule : &CLSID_MusicModule;
-    hr = QueryModuleInterface(id, &IID_IPlayer, reinterpret_cast<void**>(&m_pIPlayer));
+  HRESULT hr = E_FAIL;
+  if (page) {
+    hr = TakePageInterfaces(*page);
     if (FAILED(hr)) return hr;
-    hr = QueryModuleInterface(id, &IID_IConverter, reinterpret_cast<void**>(&m_pIConverter));
-    if (FAILED(hr)) return hr;
-    path = GetConfigString(page == 0 ? "VideoSavePath" : "MusicSavePath");
-    index = m_pIConfigEx->GetInt(page == 0 ? "VideoLastOutputTypeIndex" : "MusicLastOutputTypeIndex", 0, 1);
-    data = m_pIConfigEx->GetInt(page == 0 ? "VideoLastOutputTypeData" : "MusicLastOutputTypeData", 0, 1);
-    if (page == 0 && data == 7) {
+    path = GetConfigString(page->savePathKey);
+    index = m_pIConfigEx->GetInt(page->lastTypeIndexKey, 0, 1);
+    data = m_pIConfigEx->GetInt(page->lastTypeDataKey, 0, 1);
+    if (page->playerFolderType >= 0 && data == page->playerFolderType) {
       char player[260] = {0};
       if (m_pIConfigEx->GetString("GetPSPMP4Directory", player, sizeof(player), 0)) {
         player[sizeof(player) - 1] = 0;
         path = player;
       }
     }
-    if (page == 1) {
+    if (page->describeSettings) {
       char info[260];
-      snprintf(info, sizeof(info), "%dHz,%s,%dkbps,%s", m_pIConfigEx->GetInt("MP3SamplingRate", 0, 1),
-               m_pIConfigEx->GetInt("MP3Channel", 0, 1) == 3 ? "Mono" : "Stereo",
-               m_pIConfigEx->GetInt("MP3Bitrate", 0, 1),
-               m_pIConfigEx->GetInt("MP3Mode", 0, 1) ? "VBR" : "CBR");
-      SetControlText("MusicInfo", info);
+      page->describeSettings(m_pIConfigEx, info, sizeof(info));
+      SetControlText(page->settingsInfoControl, info);
     }
-  } else if (page == 2) {
-    hr = QueryModuleInterface(&CLSID_PhotoModule, &IID_IConverter,
-                              reinterpret_cast<void**>(&m_pIConverter));
-    if (FAILED(hr)) return hr;
-    hr = QueryModuleInterface(&CLSID_PhotoModule, &IID_IPhotoPreview,
-                              reinterpret_cast<void**>(&m_pIPhotoPreview));
-    if (FAILED(hr)) return hr;
-    // The photo module has no player: a preview of another page must not be
-    // driven from the photo page.
-    m_pIPlayer = NULL;
-    path = GetConfigString("PhotoSavePath");
-    index = m_pIConfigEx->GetInt("PhotoLastOutputTypeIndex", 0, 1);
-    data = m_pIConfigEx->GetInt("PhotoLastOutputTypeData", 0, 1);
-    SetControlValue("PhotoResolution", m_pIConfigEx->GetInt("PhotoResolutionIndex", 0, 1));
-    SetControlValue("PhotoQuality", m_pIConfigEx->GetInt("PhotoQualityIndex", 0, 1));
-  } else {
-    hr = E_FAIL;
+    for (const PageValue* value = page->values; value->control; ++value)
+      SetControlValue(value->control, m_pIConfigEx->GetInt(value->key, 0, 1));
   }
   m_pIConfigEx->SetString("CurrentSavePath", path.c_str(), 0);
   m_pIConfigEx->SetInt("CurrentLastOutputTypeIndex", index, 0);
@@ -339,6 +304,25 @@ HRESULT CCommandExecutive::GetCurrentConverter() {
   LogPrint(LOG_TRACE, "Get Currrent Converter param = %s!\n", m_pending.c_str());
   FlushUpdates();
   RunCommand("UpdateBtnState");
+  return hr;
+}
+
+// A failed query returns at once and leaves the later interfaces as they were.
+HRESULT CCommandExecutive::TakePageInterfaces(const PageInfo& page) {
+  HRESULT hr = S_OK;
+  if (page.hasPlayer) {
+    hr = QueryModuleInterface(page.moduleId, &IID_IPlayer, m_pIPlayer.Out());
+    if (FAILED(hr)) return hr;
+  }
+  hr = QueryModuleInterface(page.moduleId, &IID_IConverter, m_pIConverter.Out());
+  if (FAILED(hr)) return hr;
+  if (page.hasPreview) {
+    hr = QueryModuleInterface(page.moduleId, &IID_IPhotoPreview, m_pIPhotoPreview.Out());
+    if (FAILED(hr)) return hr;
+  }
+  // A module without a player: a preview of another page must not be driven
+  // from this page.
+  if (!page.hasPlayer) m_pIPlayer = NULL;
   return hr;
 }
 

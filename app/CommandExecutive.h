@@ -8,7 +8,10 @@
 
 #include <string>
 
+#include "app/Pages.h"
+#include "base/ComPtr.h"
 #include "base/ModuleBase.h"
+#include "base/Uncounted.h"
 #include "include/VarnoConfig.h"
 #include "include/VarnoConverter.h"
 #include "include/VarnoModuleEvents.h"
@@ -103,8 +106,9 @@ class CCommandExecutive : public CModuleBase {
   HRESULT RunCommand(const char* name, INT_PTR force3, INT_PTR force1, INT_PTR force2);
   HRESULT RunCommand(const char* name);
   HRESULT HandleConverterEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3, int* keptPercent);
-  HRESULT HandlePhotoEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3);
+  HRESULT HandlePreviewPageEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3, int* keptPercent);
   HRESULT HandleProgress(int* keptPercent, INT_PTR p1, INT_PTR p2, INT_PTR p3);
+  HRESULT TakePageInterfaces(const PageInfo& page);
   HWND MainWindow() const;
   HWND OwnerFor(const SkinCommandParam* param) const;
   std::string GetConfigString(const char* name);
@@ -139,31 +143,27 @@ class CCommandExecutive : public CModuleBase {
     CCommandExecutive* m_pOwner;
   };
 
+  // The events of one page's module; cookie 0 while not advised.
   struct ModuleConnection {
-    const GUID* moduleId;
-    IConnectionPoint* pPoint;
-    DWORD cookie;
+    CComPtr<IConnectionPoint> point;
+    DWORD cookie = 0;
   };
 
   CSkinCommandPart m_skinCommand;
   CEventSinkPart m_eventSink;
   std::string m_pending;
-  IPlayer* m_pIPlayer;
-  IConverter* m_pIConverter;
-  IPhotoPreview* m_pIPhotoPreview;
-  IVarnoConfigEx* m_pIConfigEx;
-  ILanguageTranslater* m_pITranslater;
+  // The current page's module and the configuration module hand these over
+  // uncounted: the registry keeps the modules until after ExitInstance.
+  CUncounted<IPlayer> m_pIPlayer;
+  CUncounted<IConverter> m_pIConverter;
+  CUncounted<IPhotoPreview> m_pIPhotoPreview;
+  CUncounted<IVarnoConfigEx> m_pIConfigEx;
+  CUncounted<ILanguageTranslater> m_pITranslater;
   bool m_bConverting;
   bool m_bAddingFiles;
-  ModuleConnection m_connections[3];
+  ModuleConnection m_connections[kPageCount];  // by page
   volatile LONG m_nRefCount;
   int m_nCurrentPage;
-  // The kept progress percents: video and music together, and photo.
-  int m_nKeptPercent;
-  int m_nPhotoKeptPercent;
+  // The kept progress percents, one for each progress group of the pages.
+  int m_nKeptPercents[kProgressGroupCount];
 };
-
-struct FileFilter;
-// The open-file dialog's filters of a page (0 video, 1 music, 2 photo), NULL
-// for another page.
-const FileFilter* OpenFileFiltersForPage(int page);

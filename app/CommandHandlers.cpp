@@ -11,60 +11,6 @@
 #include "winfx/FileDialog.h"
 #include "winfx/Seams.h"
 
-namespace {
-
-const FileFilter kVideoFilters[] = {
-    {"Supported Files", "*.RM;*.RMVB;*.AVI;*.WMV;*.ASF;*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MP4;*.DAT;*.MOV;*.VOB"},
-    {"Real Media Files(*.RM;*.RMVB)", "*.RM;*.RMVB"},
-    {"Windows AVI Files(*.AVI)", "*.AVI"},
-    {"Windows Media Video Files(*.WMV)", "*.WMV"},
-    {"Advanced System Format(*.ASF)", "*.ASF"},
-    {"MPEG(*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2)", "*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2"},
-    {"MPEG4 Files(*.MP4)", "*.MP4"},
-    {"VCD(*.DAT)", "*.DAT"},
-    {"Quicktime Files(*.MOV)", "*.MOV"},
-    {"DVD(*.VOB)", "*.VOB"},
-    {NULL, NULL}};
-
-const FileFilter kMusicFilters[] = {
-    {"Supported Files", "*.RM;*.RMVB;*.AVI;*.WMV;*.WMA;*.ASF;*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MPA;*.MP2;*.MP3;*.MP4;*.DAT;*.MOV;*.VOB;*.WAV"},
-    {"Real Media Files(*.RM;*.RMVB)", "*.RM;*.RMVB"},
-    {"Windows AVI Files(*.AVI)", "*.AVI"},
-    {"Windows Media Video Files(*.WMV)", "*.WMV"},
-    {"Windows Media Audio Files(*.WMA)", "*.WMA"},
-    {"Advanced System Format(*.ASF)", "*.ASF"},
-    {"MPEG(*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MPA;*.MP2;*.MP3)", "*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MPA;*.MP2;*.MP3"},
-    {"MPEG4 Files(*.MP4)", "*.MP4"},
-    {"VCD(*.DAT)", "*.DAT"},
-    {"Quicktime Files(*.MOV)", "*.MOV"},
-    {"DVD(*.VOB)", "*.VOB"},
-    {NULL, NULL}};
-
-const FileFilter kPhotoFilters[] = {
-    {"Supported Files", "*.BMP;*.JPG;*.JPEG;*.GIF;*.TIF;*.TIFF;*.PNG"},
-    {"Still Image Files", "*.BMP;*.JPG;*.JPEG;*.GIF;*.TIF;*TIFF;*.PNG"},
-    {"Windows Bitmap(*.BMP)", "*.BMP"},
-    {"JPEG(*.JPG;*.JPEG)", "*.JPG;*.JPEG"},
-    {"GIF(*.GIF)", "*.GIF"},
-    {"Tagged Image Files(*.TIF;*.TIFF)", "*.TIF;*.TIFF"},
-    {"PNG(*.PNG)", "*.PNG"},
-    {"All Files", "*.*"},
-    {NULL, NULL}};
-
-const char* const kSavePathKeys[3] = {"VideoSavePath", "MusicSavePath", "PhotoSavePath"};
-const char* const kLastTypeKeys[3] = {"VideoLastOutputTypeIndex", "MusicLastOutputTypeIndex",
-                                      "PhotoLastOutputTypeIndex"};
-}  // namespace
-
-const FileFilter* OpenFileFiltersForPage(int page) {
-  switch (page) {
-    case 0: return kVideoFilters;
-    case 1: return kMusicFilters;
-    case 2: return kPhotoFilters;
-    default: return NULL;
-  }
-}
-
 HRESULT CCommandExecutive::OnCommandLine(const char*, int, SkinCommandParam*) { return S_OK; }
 
 void CCommandExecutive::AddFileToConverter(const char* path) {
@@ -110,9 +56,7 @@ HRESULT CCommandExecutive::OnUpdateBtnState(const char*, int, SkinCommandParam*)
 HRESULT CCommandExecutive::OnCheckReelCraftTab(const char* name, int argument,
                                                SkinCommandParam* param) {
   if (!name || !param || !param->nForce1 || argument != 0) return E_FAIL;
-  SetControlValue("ShowVideoConverter", 0);
-  SetControlValue("ShowMusicConverter", 0);
-  SetControlValue("ShowStillCast", 0);
+  for (int i = 0; i < kPageCount; ++i) SetControlValue(PageAt(i)->buttonName, 0);
   SetControlValue(reinterpret_cast<const char*>(param->nForce1), 1);
   if (!m_pending.empty()) FlushUpdates();
   return GetCurrentConverter();
@@ -162,8 +106,8 @@ HRESULT CCommandExecutive::OnBrowse(const char*, int, SkinCommandParam* param) {
                     &folder))
     return S_OK;
   LogPrint(LOG_INFO, "Browse = %s! \n", folder.c_str());
-  if (m_nCurrentPage >= 0 && m_nCurrentPage <= 2)
-    m_pIConfigEx->SetString(kSavePathKeys[m_nCurrentPage], folder.c_str(), 0);
+  if (const PageInfo* page = PageAt(m_nCurrentPage))
+    m_pIConfigEx->SetString(page->savePathKey, folder.c_str(), 0);
   m_pIConfigEx->SetString("CurrentSavePath", folder.c_str(), 0);
   SetControlText("BrowseEdit", folder.c_str());
   FlushUpdates();
@@ -197,10 +141,8 @@ HRESULT CCommandExecutive::OnHelp(const char*, int, SkinCommandParam*) {
 HRESULT CCommandExecutive::OnOption(const char*, int, SkinCommandParam*) {
   if (!m_pIConfigEx) return E_POINTER;
   if (m_pIConfigEx->ShowDialog(CONFIG_DLG_OPTIONS, 0) == 100) {
-    ISkinUI* skinUI = NULL;
-    if (SUCCEEDED(QueryModuleInterface(&CLSID_MainUIModule, &IID_ISkinUI,
-                                       reinterpret_cast<void**>(&skinUI))) &&
-        skinUI)
+    CUncounted<ISkinUI> skinUI;
+    if (SUCCEEDED(QueryModuleInterface(&CLSID_MainUIModule, &IID_ISkinUI, skinUI.Out())) && skinUI)
       skinUI->ReloadSkin();
   }
   return S_OK;
@@ -209,14 +151,13 @@ HRESULT CCommandExecutive::OnOption(const char*, int, SkinCommandParam*) {
 HRESULT CCommandExecutive::OnAddFiles(const char*, int, SkinCommandParam* param) {
   LogPrint(LOG_TRACE, "Varno Reel Craft add files!\n");
   if (!m_pITranslater || !m_pIConfigEx || !m_pIConverter || m_bConverting) return E_FAIL;
-  static const char* const kTitles[3] = {"Select Video Files", "Select Music Files",
-                                         "Select Photo Files"};
+  const PageInfo* page = PageAt(m_nCurrentPage);
   char title[260] = {0};
-  if (m_nCurrentPage >= 0 && m_nCurrentPage <= 2) {
-    lstrcpynA(title, kTitles[m_nCurrentPage], sizeof(title));
+  if (page) {
+    lstrcpynA(title, page->openFileTitle, sizeof(title));
     m_pITranslater->TranslateString(title, "MiscStrings");
   }
-  const FileFilter* filters = OpenFileFiltersForPage(m_nCurrentPage);
+  const FileFilter* filters = page ? page->openFileFilters : NULL;
   LogPrint(LOG_TRACE, "Varno Reel Craft file filter = %s!\n",
            filters ? filters[0].description : "");
   // The Windows 9x family knows only the shorter record.
@@ -276,14 +217,15 @@ HRESULT CCommandExecutive::OnOutputFormat(const char*, int, SkinCommandParam* pa
   if (!m_pIConfigEx || !m_pIConverter) return E_POINTER;
   int index = param ? static_cast<int>(param->nForce3) : 0;
   if (index == m_pIConfigEx->GetInt("CurrentLastOutputTypeIndex", 0, 1)) return S_OK;
-  if (m_nCurrentPage >= 0 && m_nCurrentPage <= 2)
-    m_pIConfigEx->SetInt(kLastTypeKeys[m_nCurrentPage], index, 0);
+  const PageInfo* page = PageAt(m_nCurrentPage);
+  if (page) m_pIConfigEx->SetInt(page->lastTypeIndexKey, index, 0);
   m_pIConfigEx->SetInt("CurrentLastOutputTypeIndex", index, 0);
   m_pIConverter->ApplyOutputSettings();
   SetControlValue("OutputFormat", index);
   FlushUpdates();
-  if (m_nCurrentPage != 0) return S_OK;
-  if (m_pIConfigEx->GetInt("VideoLastOutputTypeData", 0, 1) == 7) {
+  // Only a page with a player's folder moves its save path with the type.
+  if (!page || page->playerFolderType < 0) return S_OK;
+  if (m_pIConfigEx->GetInt(page->lastTypeDataKey, 0, 1) == page->playerFolderType) {
     char player[260] = {0};
     if (m_pIConfigEx->GetString("GetPSPMP4Directory", player, sizeof(player), 0)) {
       player[sizeof(player) - 1] = 0;
@@ -292,7 +234,7 @@ HRESULT CCommandExecutive::OnOutputFormat(const char*, int, SkinCommandParam* pa
       FlushUpdates();
     }
   } else {
-    std::string path = GetConfigString("VideoSavePath");
+    std::string path = GetConfigString(page->savePathKey);
     m_pIConfigEx->SetString("CurrentSavePath", path.c_str(), 0);
     SetControlText("BrowseEdit", path.c_str());
     FlushUpdates();

@@ -1,20 +1,20 @@
 #include "app/ConverterApp.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "base/LogClient.h"
+#include "base/Uncounted.h"
 #include <SkinScrollBar.h>
 #include "include/VarnoSkinCommand.h"
 
 const char SingleInstanceMutexName[] = "{8E7970B6-9544-4946-9251-DD0A604FCA8D}";
 
-CConverterApp::CConverterApp() : m_hMutex(NULL), m_bOleStarted(false) {}
+CConverterApp::CConverterApp() {}
 
 BOOL CConverterApp::InitInstance() {
   // The platform's OLE support (the modules' DirectShow and picture objects
   // need it) and the common controls.
-  m_bOleStarted = SUCCEEDED(OleInitialize(NULL));
+  m_ole.emplace(CComInit::kOle);
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
 
@@ -32,12 +32,11 @@ BOOL CConverterApp::InitInstance() {
 
   if (FAILED(m_host.InitInstance())) return FALSE;
 
-  IModule* executive = NULL;
-  ISkinCommand* command = NULL;
-  if (SUCCEEDED(m_host.GetModule(&CLSID_CommandExecutive, reinterpret_cast<void**>(&executive))) &&
-      executive &&
-      SUCCEEDED(executive->QueryInterface(&IID_ISkinCommand, reinterpret_cast<void**>(&command))) &&
-      command) {
+  // The registry's objects and the executive's command interface come uncounted.
+  CUncounted<IModule> executive;
+  CUncounted<ISkinCommand> command;
+  if (SUCCEEDED(m_host.GetModule(&CLSID_CommandExecutive, executive.Out())) && executive &&
+      SUCCEEDED(executive->QueryInterface(&IID_ISkinCommand, command.Out())) && command) {
     SkinCommandParam param = {};
     param.nForce1 = GetArgc();
     param.nForce2 = reinterpret_cast<INT_PTR>(GetArgv());
@@ -51,23 +50,19 @@ BOOL CConverterApp::InitInstance() {
 int CConverterApp::ExitInstance() {
   m_host.ExitInstance();
   SkinSB_UninitializeApp();
-  if (m_hMutex) {
-    CloseHandle(m_hMutex);
-    m_hMutex = NULL;
-  }
+  m_mutex.Close();
   LogPrint(LOG_TRACE, "Varno Reel Craft ExitInstance!\n");
   LogRelease();
   int code = CWinFxApp::ExitInstance();
-  if (m_bOleStarted) {
-    OleUninitialize();
-    m_bOleStarted = false;
-  }
+  m_ole.reset();
   return code;
 }
 
 BOOL CConverterApp::CheckSingleInstance() {
-  m_hMutex = CreateMutexA(NULL, TRUE, SingleInstanceMutexName);
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+  HANDLE mutex = CreateMutexA(NULL, TRUE, SingleInstanceMutexName);
+  DWORD error = GetLastError();
+  m_mutex.Reset(mutex);
+  if (error == ERROR_ALREADY_EXISTS) {
     LogPrint(LOG_TRACE, "Varno Reel Craft is running!\n");
     return TRUE;
   }
@@ -75,10 +70,10 @@ BOOL CConverterApp::CheckSingleInstance() {
 }
 
 BOOL CConverterApp::PreTranslateMessage(MSG* msg) {
-  IModule* ui = NULL;
-  ISkinUI* skinUI = NULL;
-  if (SUCCEEDED(m_host.GetModule(&CLSID_MainUIModule, reinterpret_cast<void**>(&ui))) && ui &&
-      SUCCEEDED(ui->QueryInterface(&IID_ISkinUI, reinterpret_cast<void**>(&skinUI))) && skinUI &&
+  CUncounted<IModule> ui;
+  CUncounted<ISkinUI> skinUI;
+  if (SUCCEEDED(m_host.GetModule(&CLSID_MainUIModule, ui.Out())) && ui &&
+      SUCCEEDED(ui->QueryInterface(&IID_ISkinUI, skinUI.Out())) && skinUI &&
       skinUI->PreTranslateMessage(msg))
     return TRUE;
   return CWinFxApp::PreTranslateMessage(msg);

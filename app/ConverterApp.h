@@ -2,7 +2,10 @@
 // refuses a second instance, starts the modules and gives the main UI module
 // the first look at every message.
 #pragma once
+#include <optional>
+
 #include "app/AppModuleHost.h"
+#include "base/Handles.h"
 #include "winfx/WinApp.h"
 
 extern const char SingleInstanceMutexName[];
@@ -17,6 +20,7 @@ class CConverterApp : public CWinFxApp {
 
  private:
   CAppModuleHost m_host;
-  HANDLE m_hMutex;
-  bool m_bOleStarted;
+  CHandle m_mutex;
+  // OLE runs from the start of InitInstance to the end of ExitInstance.
+  std::optional<CComInit> m_ole;
 };

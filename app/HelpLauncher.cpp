@@ -3,6 +3,9 @@
 #include <shlwapi.h>
 #include <string.h>
 
+#include <string>
+
+#include "base/Paths.h"
 #include "winfx/Seams.h"
 
 namespace {
@@ -15,19 +18,15 @@ BOOL OpenHelpTopic(HWND owner, const char* topic) {
     VrcShellExecute(NULL, "open", topic, NULL, NULL, SW_SHOWNORMAL);
     return TRUE;
   }
-  char path[MAX_PATH] = {0};
-  GetModuleFileNameA(NULL, path, MAX_PATH);
-  PathRemoveFileSpecA(path);
-  PathAddBackslashA(path);
-  if (!PathAppendA(path, "Help.chm")) return FALSE;
-  if (!PathFileExistsA(path)) return FALSE;
+  // The program's folder ends with its backslash; a help path too long for a
+  // path is refused.
+  std::string path = ModuleFolder() + "Help.chm";
+  if (path.size() >= MAX_PATH) return FALSE;
+  if (!PathFileExistsA(path.c_str())) return FALSE;
   // "<help file>::/<topic>"; a topic too long for the path is not shown cut.
-  char target[MAX_PATH * 2];
-  if (lstrlenA(path) + 3 + lstrlenA(topic) >= static_cast<int>(sizeof(target))) return FALSE;
-  lstrcpyA(target, path);
-  lstrcatA(target, "::/");
-  lstrcatA(target, topic);
-  VrcHtmlHelp(owner, target, kHHDisplayTopic, 0);
+  std::string target = path + "::/" + topic;
+  if (target.size() >= MAX_PATH * 2) return FALSE;
+  VrcHtmlHelp(owner, target.c_str(), kHHDisplayTopic, 0);
   return TRUE;
 }
 

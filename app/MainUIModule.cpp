@@ -2,8 +2,7 @@
 
 #include "base/LogClient.h"
 
-CMainUIModule::CMainUIModule()
-    : m_pISkinCommand(NULL), m_pIConfigEx(NULL), m_pITranslater(NULL) {}
+CMainUIModule::CMainUIModule() {}
 
 HRESULT CMainUIModule::QueryInterface(const IID*, void** out) {
   if (!out) return E_POINTER;
@@ -11,14 +10,13 @@ HRESULT CMainUIModule::QueryInterface(const IID*, void** out) {
 }
 
 HRESULT CMainUIModule::InitInstance() {
-  HRESULT hr = QueryModuleInterface(&CLSID_CommandExecutive, &IID_ISkinCommand,
-                                    reinterpret_cast<void**>(&m_pISkinCommand));
-  IModule* config = NULL;
-  HRESULT found = GetHostObject(&CLSID_ConfigModule, reinterpret_cast<void**>(&config));
+  HRESULT hr = QueryModuleInterface(&CLSID_CommandExecutive, &IID_ISkinCommand, m_pISkinCommand.Out());
+  CUncounted<IModule> config;
+  HRESULT found = GetHostObject(&CLSID_ConfigModule, config.Out());
   hr |= found;
   if (SUCCEEDED(found) && config) {
-    hr |= config->QueryInterface(&IID_IVarnoConfigEx, &m_pIConfigEx);
-    hr |= config->QueryInterface(&IID_ILanguageTranslater, &m_pITranslater);
+    hr |= config->QueryInterface(&IID_IVarnoConfigEx, m_pIConfigEx.Out());
+    hr |= config->QueryInterface(&IID_ILanguageTranslater, m_pITranslater.Out());
   }
   LogPrint(LOG_TRACE, "Varno Reel Craft UI InitInstance! hr=0x%x\n", hr);
   return S_OK;

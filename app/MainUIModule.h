@@ -2,7 +2,10 @@
 // and the rest of the program.
 #pragma once
 #include "base/ModuleBase.h"
+#include "base/Uncounted.h"
+#include "include/VarnoConfig.h"
 #include "include/VarnoSkinCommand.h"
+#include "include/VarnoTranslator.h"
 
 class CMainUIModule : public CModuleBase {
  public:
@@ -12,7 +15,9 @@ class CMainUIModule : public CModuleBase {
   HRESULT STDMETHODCALLTYPE ExitInstance() override;
 
  private:
-  ISkinCommand* m_pISkinCommand;
-  void* m_pIConfigEx;
-  void* m_pITranslater;
+  // The executive and the configuration module hand these over uncounted:
+  // the registry keeps both modules as long as this one.
+  CUncounted<ISkinCommand> m_pISkinCommand;
+  CUncounted<IVarnoConfigEx> m_pIConfigEx;
+  CUncounted<ILanguageTranslater> m_pITranslater;
 };

@@ -5,17 +5,16 @@
 
 HRESULT CCommandExecutive::OnModuleEvent(const GUID* moduleId, int code, INT_PTR p1, INT_PTR p2,
                                          INT_PTR p3) {
-  bool music = VrcSameGuid(moduleId, &CLSID_MusicModule);
-  if (music || VrcSameGuid(moduleId, &CLSID_VideoModule)) {
-    HRESULT hr = HandleConverterEvent(code, p1, p2, p3, &m_nKeptPercent);
-    if (music && code == MEV_MUSIC_INFO) {
-      SetControlText("MusicInfo", reinterpret_cast<const char*>(p2));
-      FlushUpdates();
-    }
-    return hr;
+  const PageInfo* page = PageOfModule(moduleId);
+  if (!page) return E_FAIL;
+  int* keptPercent = &m_nKeptPercents[page->progressGroup];
+  if (page->hasPreview) return HandlePreviewPageEvent(code, p1, p2, p3, keptPercent);
+  HRESULT hr = HandleConverterEvent(code, p1, p2, p3, keptPercent);
+  if (page->settingsInfoControl && code == MEV_MUSIC_INFO) {
+    SetControlText(page->settingsInfoControl, reinterpret_cast<const char*>(p2));
+    FlushUpdates();
   }
-  if (VrcSameGuid(moduleId, &CLSID_PhotoModule)) return HandlePhotoEvent(code, p1, p2, p3);
-  return E_FAIL;
+  return hr;
 }
 
 HRESULT CCommandExecutive::HandleConverterEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3,
@@ -72,7 +71,10 @@ HRESULT CCommandExecutive::HandleConverterEvent(int code, INT_PTR p1, INT_PTR p2
   }
 }
 
-HRESULT CCommandExecutive::HandlePhotoEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
+// A page that shows the selected picture instead of playing it: the play and
+// media codes refresh the preview, the player's own codes mean nothing.
+HRESULT CCommandExecutive::HandlePreviewPageEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3,
+                                                  int* keptPercent) {
   switch (code) {
     case MEV_CONVERT_PROGRESS:
     case MEV_CONVERT_DONE:
@@ -82,9 +84,9 @@ HRESULT CCommandExecutive::HandlePhotoEvent(int code, INT_PTR p1, INT_PTR p2, IN
     case MEV_SELECT_ALL:
     case MEV_QUERY_ENABLED:
     case MEV_BROWSE:
-      return HandleConverterEvent(code, p1, p2, p3, &m_nPhotoKeptPercent);
+      return HandleConverterEvent(code, p1, p2, p3, keptPercent);
     case MEV_PROGRESS_INFO:
-      return HandleProgress(&m_nPhotoKeptPercent, p1, p2, p3);
+      return HandleProgress(keptPercent, p1, p2, p3);
     case MEV_PLAY:
     case MEV_MEDIA_INFO:
       if (m_pIPhotoPreview) m_pIPhotoPreview->ShowSelectedPreview();

@@ -2,14 +2,39 @@
 
 #include <string.h>
 
+namespace {
+
+// A holder takes a pointer through its out-parameter form.
+template <class T>
+void Adopt(CComPtr<T>& holder, T* p) {
+  *&holder = p;
+}
+
+// Registers an object with its library (none for an object made inside the
+// program): the registry owns both from then on. A refused object is
+// released, and then its library freed.
+BOOL HandOver(IModuleRegistry* registry, const GUID* id, IModule* obj, CLibrary& library) {
+  if (registry && SUCCEEDED(registry->RegisterModule(id, obj, library.Get()))) {
+    library.Detach();
+    return TRUE;
+  }
+  CComPtr<IModule> refused;
+  Adopt(refused, obj);
+  refused.Release();
+  return FALSE;
+}
+
+}  // namespace
+
 CModuleRegistry::CModuleRegistry() {}
 
 CModuleRegistry::~CModuleRegistry() {
-  // Each object goes before its own library is unloaded.
-  for (ModuleRecord& record : m_records) {
-    if (record.pModule) record.pModule->Release();
-    if (record.hModule) FreeLibrary(record.hModule);
-    memset(&record, 0, sizeof(record));
+  // Each object goes before its own library is unloaded; a record given back
+  // no longer answers to its id.
+  for (std::unique_ptr<ModuleRecord>& record : m_records) {
+    record->module.Release();
+    record->library.Free();
+    memset(&record->id, 0, sizeof(record->id));
   }
   m_records.clear();
 }
@@ -25,7 +50,7 @@ ULONG CModuleRegistry::Release() {
 
 HRESULT CModuleRegistry::InitAllModules() {
   for (size_t i = 0; i < m_records.size(); ++i) {
-    IModule* module = m_records[i].pModule;
+    IModule* module = m_records[i]->module;
     if (!module) continue;
     HRESULT hr = module->InitInstance();
     if (FAILED(hr)) return hr;
@@ -35,7 +60,7 @@ HRESULT CModuleRegistry::InitAllModules() {
 
 HRESULT CModuleRegistry::ExitAllModules() {
   for (size_t i = m_records.size(); i-- > 0;) {
-    if (m_records[i].pModule) m_records[i].pModule->ExitInstance();
+    if (m_records[i]->module) m_records[i]->module->ExitInstance();
   }
   return S_OK;
 }
@@ -46,20 +71,21 @@ HRESULT CModuleRegistry::RegisterModule(const GUID* id, IModule* obj, HMODULE hM
   if (FAILED(hr)) return hr;
   hr = obj->SetModuleId(id);
   if (FAILED(hr)) return hr;
-  ModuleRecord record;
-  memcpy(&record.id, id, sizeof(GUID));
-  record.pModule = obj;
-  record.hModule = hModule;
+  std::unique_ptr<ModuleRecord> record(new ModuleRecord());
+  memcpy(&record->id, id, sizeof(GUID));
   if (m_records.size() == m_records.capacity()) m_records.reserve(m_records.size() * 2 + 1);
-  m_records.push_back(record);
+  // Nothing fails from here on: the record takes the object and its library.
+  Adopt(record->module, obj);
+  record->library.Reset(hModule);
+  m_records.push_back(std::move(record));
   return S_OK;
 }
 
 HRESULT CModuleRegistry::GetModule(const GUID* id, void** out) {
   if (!out) return E_INVALIDARG;
-  for (const ModuleRecord& record : m_records) {
-    if (VrcSameGuid(&record.id, id)) {
-      *out = record.pModule;
+  for (const std::unique_ptr<ModuleRecord>& record : m_records) {
+    if (VrcSameGuid(&record->id, id)) {
+      *out = record->module.Get();
       return S_OK;
     }
   }
@@ -68,34 +94,28 @@ HRESULT CModuleRegistry::GetModule(const GUID* id, void** out) {
 
 BOOL LoadModuleLibrary(IModuleRegistry* registry, const GUID* id, const char* path) {
   if (!registry) return FALSE;
-  HMODULE library = LoadLibraryA(path);
-  if (!library) return FALSE;
+  CLibrary library;
+  if (!library.Load(path)) return FALSE;
   PFN_DllCreateObject create =
-      reinterpret_cast<PFN_DllCreateObject>(GetProcAddress(library, MAKEINTRESOURCEA(1)));
+      reinterpret_cast<PFN_DllCreateObject>(library.Find(MAKEINTRESOURCEA(1)));
   IModule* module = create ? create() : NULL;
-  if (!module) {
-    FreeLibrary(library);
-    return FALSE;
-  }
-  if (FAILED(registry->RegisterModule(id, module, library))) {
-    // Not recorded: the object and its library would otherwise be lost.
-    module->Release();
-    FreeLibrary(library);
-    return FALSE;
-  }
-  return TRUE;
+  if (!module) return FALSE;
+  // Not recorded, the object and its library would otherwise be lost.
+  return HandOver(registry, id, module, library);
 }
 
 BOOL RegisterModuleObject(IModuleRegistry* registry, const GUID* id, IModule* obj) {
   return registry && SUCCEEDED(registry->RegisterModule(id, obj, NULL));
 }
 
-CModuleHost::CModuleHost() : m_pRegistry(new CModuleRegistry()) {}
-
-CModuleHost::~CModuleHost() {
-  if (m_pRegistry) m_pRegistry->Release();
-  m_pRegistry = NULL;
+BOOL HandOverModuleObject(IModuleRegistry* registry, const GUID* id, IModule* obj) {
+  CLibrary none;
+  return HandOver(registry, id, obj, none);
 }
+
+CModuleHost::CModuleHost() { Adopt(m_pRegistry, static_cast<IModuleRegistry*>(new CModuleRegistry())); }
+
+CModuleHost::~CModuleHost() {}
 
 HRESULT CModuleHost::InitInstance() {
   if (!m_pRegistry) return E_UNEXPECTED;

@@ -11,7 +11,8 @@ if ! vrc_can_run_32bit; then
   source "$here/wine-env.sh" win64
 fi
 vrc_build -DVRC_BUILD_TESTS=OFF
-vrc_env_start
+# Set first: the display and the server go also when the script is stopped.
 trap vrc_env_stop EXIT
+vrc_env_start
 cd "$VRC_BUILD/bin"
 "$WINELOADER" FrameWright.exe "$@" || true

@@ -1,6 +1,7 @@
 # Sourced with win32 or win64: the build folder of that kind, the project's
 # own Wine prefix in it (created once, quietly), a display and a running
-# wineserver. vrc_env_stop ends what vrc_env_start started.
+# wineserver. vrc_env_stop ends what vrc_env_start started, and only that;
+# a vrc_env_start that fails says why and stops what it had started itself.
 VRC_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VRC_WINE_ARCH="${1:-win32}"
 if [ "$VRC_WINE_ARCH" = win32 ]; then
@@ -17,6 +18,7 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 vrc_started_xvfb=""
+vrc_started_wineserver=""
 
 # Whether this machine can start 32-bit programs (some kernels run 64-bit
 # user code only, and then only a 64-bit Wine starts).
@@ -37,7 +39,16 @@ vrc_env_start() {
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     vrc_started_xvfb=$!
     export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    for _ in $(seq 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$vrc_started_xvfb" 2>/dev/null || break
+      sleep 0.1
+    done
+    if ! kill -0 "$vrc_started_xvfb" 2>/dev/null || [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      echo "wine-env: Xvfb did not start on display :$n" >&2
+      vrc_env_stop
+      return 1
+    fi
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "creating the Wine prefix in $WINEPREFIX"
@@ -45,7 +56,20 @@ vrc_env_start() {
     "$WINELOADER" wineboot -i >/dev/null 2>&1 || true
     "$WINESERVER" -w
   fi
-  "$WINESERVER" -p
+  # One wineserver serves a prefix. One that runs already (another start of
+  # the program or of the tests in this tree) is used as it is and left
+  # running; status 2 is the server's word for it.
+  local status=0
+  "$WINESERVER" -p || status=$?
+  case "$status" in
+    0) vrc_started_wineserver=1 ;;
+    2) echo "wine-env: a wineserver of $WINEPREFIX is running already; using it" >&2 ;;
+    *)
+      echo "wine-env: the wineserver of $WINEPREFIX did not start (status $status)" >&2
+      vrc_env_stop
+      return 1
+      ;;
+  esac
   # A program that crashes ends at once: no debugger is started for it (one
   # would wait for a user and hold the test until its time-out).
   if [ ! -f "$WINEPREFIX/.vrc-no-debugger" ]; then
@@ -60,9 +84,13 @@ vrc_env_start() {
 }
 
 vrc_env_stop() {
-  "$WINESERVER" -k >/dev/null 2>&1 || true
+  if [ -n "$vrc_started_wineserver" ]; then
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    vrc_started_wineserver=""
+  fi
   if [ -n "$vrc_started_xvfb" ]; then
     kill "$vrc_started_xvfb" 2>/dev/null || true
     wait "$vrc_started_xvfb" 2>/dev/null || true
+    vrc_started_xvfb=""
   fi
 }
