@@ -4,12 +4,6 @@
 
 namespace {
 
-// A holder takes a pointer through its out-parameter form.
-template <class T>
-void Adopt(CComPtr<T>& holder, T* p) {
-  *&holder = p;
-}
-
 // Registers an object with its library (none for an object made inside the
 // program): the registry owns both from then on. A refused object is
 // released, and then its library freed.
@@ -18,9 +12,7 @@ BOOL HandOver(IModuleRegistry* registry, const GUID* id, IModule* obj, CLibrary&
     library.Detach();
     return TRUE;
   }
-  CComPtr<IModule> refused;
-  Adopt(refused, obj);
-  refused.Release();
+  CComPtr<IModule> refused(obj);  // released on the way out
   return FALSE;
 }
 
@@ -75,7 +67,7 @@ HRESULT CModuleRegistry::RegisterModule(const GUID* id, IModule* obj, HMODULE hM
   memcpy(&record->id, id, sizeof(GUID));
   if (m_records.size() == m_records.capacity()) m_records.reserve(m_records.size() * 2 + 1);
   // Nothing fails from here on: the record takes the object and its library.
-  Adopt(record->module, obj);
+  record->module = CComPtr<IModule>(obj);
   record->library.Reset(hModule);
   m_records.push_back(std::move(record));
   return S_OK;
@@ -113,7 +105,7 @@ BOOL HandOverModuleObject(IModuleRegistry* registry, const GUID* id, IModule* ob
   return HandOver(registry, id, obj, none);
 }
 
-CModuleHost::CModuleHost() { Adopt(m_pRegistry, static_cast<IModuleRegistry*>(new CModuleRegistry())); }
+CModuleHost::CModuleHost() : m_pRegistry(new CModuleRegistry()) {}
 
 CModuleHost::~CModuleHost() {}
 
