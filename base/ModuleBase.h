@@ -2,6 +2,7 @@
 // program and into each module library. Release deletes at once: only the
 // command executive counts references.
 #pragma once
+#include "base/Uncounted.h"
 #include "include/VarnoModule.h"
 
 class CModuleBase : public IModule {
@@ -27,6 +28,7 @@ class CModuleBase : public IModule {
   const GUID& GetModuleId() const { return m_moduleId; }
 
  protected:
-  IModuleRegistry* m_pHost;
+  // The registry holds this module: it is there as long as the module is.
+  CUncounted<IModuleRegistry> m_pHost;
   GUID m_moduleId;
 };

@@ -10,6 +10,7 @@ template <class T>
 class CUncounted {
  public:
   CUncounted() : m_p(NULL) {}
+  CUncounted(T* p) : m_p(p) {}  // NOLINT: taken as given, without AddRef
   CUncounted& operator=(T* p) {
     m_p = p;
     return *this;

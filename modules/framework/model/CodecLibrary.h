@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/Handles.h"
+#include "base/Uncounted.h"
 #include "include/VarnoConfig.h"
 #include "include/VarnoEngine.h"
 
@@ -36,7 +37,7 @@ class CCodecLibrary : public IConvertProgress {
   // Reloads from the stored folder and looks the export up.
   FARPROC Reload(const char* exportName);
 
-  IVarnoConfigEx* m_pConfig;
+  CUncounted<IVarnoConfigEx> m_pConfig;  // the configuration module outlives the modules
   CLibrary m_hLibrary;
   std::string m_folder;
   int m_pass;

@@ -12,6 +12,7 @@
 #include "base/ComPtr.h"
 #include "base/FormatProfile.h"
 #include "base/Handles.h"
+#include "base/Uncounted.h"
 #include "include/VarnoConfig.h"
 #include "include/VarnoEngine.h"
 #include "modules/framework/model/OutputType.h"
@@ -73,7 +74,7 @@ class CConverterManager {
 
   std::vector<LoadedEngine> m_engines;
   std::unique_ptr<CCodecLibrary> m_pCodecLibrary;
-  IVarnoConfigEx* m_pConfig;
+  CUncounted<IVarnoConfigEx> m_pConfig;  // the configuration module outlives the modules
   char m_szFactoryName[MAX_PATH];
   std::string m_profilePath;
   std::vector<OutputTypeEntry> m_outputTypes;

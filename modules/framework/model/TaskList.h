@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/Uncounted.h"
 #include "include/VarnoConfig.h"
 #include "modules/framework/model/TaskRecord.h"
 
@@ -101,7 +102,7 @@ class CTaskList {
   int Setting(const char* name) { return m_pConfig->GetInt(name, 0, 0); }
 
   std::vector<CTaskRecord*> m_tasks;
-  IVarnoConfigEx* m_pConfig;
+  CUncounted<IVarnoConfigEx> m_pConfig;  // the configuration module outlives the modules
   CConverterManager* m_pManager;
   PFN_MediaProbe m_pfnProbe;
   CallCache m_cache;

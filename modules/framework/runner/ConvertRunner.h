@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "base/Uncounted.h"
 #include "include/VarnoConfig.h"
 #include "include/VarnoConverter.h"
 #include "include/VarnoEngine.h"
@@ -94,9 +95,9 @@ class CConvertRunner : public IConvertProgress {
   CTaskList* m_pTaskList;
   CConverterManager* m_pManager;
   ITaskRows* m_pRows;
-  IModuleNotify* m_pNotify;
-  IVarnoConfigEx* m_pConfig;
-  ILanguageTranslater* m_pTranslator;
+  CUncounted<IModuleNotify> m_pNotify;  // the module that runs the batch
+  CUncounted<IVarnoConfigEx> m_pConfig;  // the configuration module outlives the batch
+  CUncounted<ILanguageTranslater> m_pTranslator;  // the configuration module's, as long-lived
   IConvertEngine* m_pCurrentEngine;
   int m_nDoneCount;
   int m_nTaskTotal;

@@ -3,6 +3,7 @@
 // events: WM_APP + 1 (graph events), WM_APP + 2 (playback ended) and the
 // position timer.
 #pragma once
+#include "base/Uncounted.h"
 #include "include/VarnoConverter.h"
 #include "include/VarnoPlayerMessages.h"
 #include "winfx/Wnd.h"
@@ -27,6 +28,6 @@ class CSkinWnd : public CWnd, public IConverterView {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-  IModuleNotify* m_pNotify;  // not reference-counted
+  CUncounted<IModuleNotify> m_pNotify;  // the module that owns the view
   RECT m_margins;
 };

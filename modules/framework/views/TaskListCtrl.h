@@ -4,6 +4,7 @@
 #pragma once
 #include <string>
 
+#include "base/Uncounted.h"
 #include "include/VarnoConfig.h"
 #include "include/VarnoConverter.h"
 #include "include/VarnoTranslator.h"
@@ -48,9 +49,9 @@ class CTaskListCtrl : public CSkinListCtrl, public IConverterView {
   // is set.
   void Translate(char* text, int size, const char* section);
 
-  IVarnoConfigEx* m_pConfig;
-  ILanguageTranslater* m_pTranslator;
-  IModuleNotify* m_pNotify;
+  CUncounted<IVarnoConfigEx> m_pConfig;  // the configuration module outlives the views
+  CUncounted<ILanguageTranslater> m_pTranslator;  // the configuration module's, as long-lived
+  CUncounted<IModuleNotify> m_pNotify;  // the module that owns the view
   RECT m_margins;  // to the parent window: left, top, right, bottom
   std::string m_skinData;
 };
