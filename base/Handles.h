@@ -6,125 +6,99 @@
 #include <objbase.h>
 #include <ole2.h>
 
-// An owned kernel handle (process, thread, pipe end, event, mutex, file).
-// NULL and INVALID_HANDLE_VALUE both count as none.
-class CHandle {
+// The one shape of every owning holder: a value given back by Traits::Free
+// when the holder is reset, replaced or goes out of scope. Traits::None is
+// the value that holds nothing, Traits::IsValid tells a held value.
+template <class T, class Traits>
+class CHolder {
  public:
-  explicit CHandle(HANDLE handle = NULL) : m_h(handle) {}
-  ~CHandle() { Close(); }
-  CHandle(const CHandle&) = delete;
-  CHandle& operator=(const CHandle&) = delete;
-  CHandle(CHandle&& other) noexcept : m_h(other.Detach()) {}
-  CHandle& operator=(CHandle&& other) noexcept {
+  explicit CHolder(T value = Traits::None()) : m_h(value) {}
+  ~CHolder() { Free(); }
+  CHolder(const CHolder&) = delete;
+  CHolder& operator=(const CHolder&) = delete;
+  CHolder(CHolder&& other) noexcept : m_h(other.Detach()) {}
+  CHolder& operator=(CHolder&& other) noexcept {
     if (this != &other) Reset(other.Detach());
     return *this;
   }
 
-  void Reset(HANDLE handle = NULL) {
-    Close();
-    m_h = handle;
+  // False when a held value could not be given back.
+  bool Free() {
+    bool freed = !IsValid() || Traits::Free(m_h);
+    m_h = Traits::None();
+    return freed;
   }
-  // False when a handle was held and did not close.
-  bool Close() {
-    bool closed = !IsValid() || CloseHandle(m_h) != FALSE;
-    m_h = NULL;
-    return closed;
+  void Reset(T value = Traits::None()) {
+    Free();
+    m_h = value;
   }
-  HANDLE Detach() {
-    HANDLE h = m_h;
-    m_h = NULL;
+  T Detach() {
+    T h = m_h;
+    m_h = Traits::None();
     return h;
   }
-  // For out parameters: the previous handle is closed first.
-  HANDLE* Out() {
-    Close();
+  // For out parameters: what was held is given back first.
+  T* Out() {
+    Free();
     return &m_h;
   }
-  bool IsValid() const { return m_h != NULL && m_h != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return m_h; }
-  operator HANDLE() const { return m_h; }
+  bool IsValid() const { return Traits::IsValid(m_h); }
+  T Get() const { return m_h; }
+  operator T() const { return m_h; }
 
  private:
-  HANDLE m_h;
+  T m_h;
+};
+
+struct KernelHandleTraits {
+  static HANDLE None() { return NULL; }
+  static bool IsValid(HANDLE h) { return h != NULL && h != INVALID_HANDLE_VALUE; }
+  static bool Free(HANDLE h) { return CloseHandle(h) != FALSE; }
+};
+
+// An owned kernel handle (process, thread, pipe end, event, mutex, file).
+// NULL and INVALID_HANDLE_VALUE both count as none.
+class CHandle : public CHolder<HANDLE, KernelHandleTraits> {
+ public:
+  using CHolder::CHolder;
+  // False when a held handle did not close.
+  bool Close() { return Free(); }
+};
+
+struct FindHandleTraits {
+  static HANDLE None() { return INVALID_HANDLE_VALUE; }
+  static bool IsValid(HANDLE h) { return h != INVALID_HANDLE_VALUE; }
+  static bool Free(HANDLE h) { return FindClose(h) != FALSE; }
 };
 
 // An owned search handle of FindFirstFile.
-class CFindHandle {
- public:
-  explicit CFindHandle(HANDLE handle = INVALID_HANDLE_VALUE) : m_h(handle) {}
-  ~CFindHandle() {
-    if (m_h != INVALID_HANDLE_VALUE) FindClose(m_h);
-  }
-  CFindHandle(const CFindHandle&) = delete;
-  CFindHandle& operator=(const CFindHandle&) = delete;
-  bool IsValid() const { return m_h != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return m_h; }
+typedef CHolder<HANDLE, FindHandleTraits> CFindHandle;
 
- private:
-  HANDLE m_h;
+struct LibraryTraits {
+  static HMODULE None() { return NULL; }
+  static bool IsValid(HMODULE h) { return h != NULL; }
+  static bool Free(HMODULE h) { return FreeLibrary(h) != FALSE; }
 };
 
 // An owned library: freed when replaced or out of scope.
-class CLibrary {
+class CLibrary : public CHolder<HMODULE, LibraryTraits> {
  public:
-  explicit CLibrary(HMODULE module = NULL) : m_h(module) {}
-  ~CLibrary() { Free(); }
-  CLibrary(const CLibrary&) = delete;
-  CLibrary& operator=(const CLibrary&) = delete;
-  CLibrary(CLibrary&& other) noexcept : m_h(other.Detach()) {}
-  CLibrary& operator=(CLibrary&& other) noexcept {
-    if (this != &other) Reset(other.Detach());
-    return *this;
-  }
-
+  using CHolder::CHolder;
   bool Load(const char* path) {
     Reset(LoadLibraryA(path));
-    return m_h != NULL;
+    return IsValid();
   }
-  void Reset(HMODULE module = NULL) {
-    Free();
-    m_h = module;
-  }
-  void Free() {
-    if (m_h) FreeLibrary(m_h);
-    m_h = NULL;
-  }
-  HMODULE Detach() {
-    HMODULE h = m_h;
-    m_h = NULL;
-    return h;
-  }
-  FARPROC Find(const char* name) const { return m_h ? GetProcAddress(m_h, name) : NULL; }
-  HMODULE Get() const { return m_h; }
-  operator HMODULE() const { return m_h; }
+  FARPROC Find(const char* name) const { return IsValid() ? GetProcAddress(Get(), name) : NULL; }
+};
 
- private:
-  HMODULE m_h;
+struct GlobalMemoryTraits {
+  static HGLOBAL None() { return NULL; }
+  static bool IsValid(HGLOBAL h) { return h != NULL; }
+  static bool Free(HGLOBAL h) { return GlobalFree(h) == NULL; }
 };
 
 // Owned global memory (GlobalAlloc): freed unless handed on with Detach.
-class CGlobalMemory {
- public:
-  explicit CGlobalMemory(HGLOBAL memory = NULL) : m_h(memory) {}
-  ~CGlobalMemory() {
-    if (m_h) GlobalFree(m_h);
-  }
-  CGlobalMemory(const CGlobalMemory&) = delete;
-  CGlobalMemory& operator=(const CGlobalMemory&) = delete;
-  void Reset(HGLOBAL memory = NULL) {
-    if (m_h) GlobalFree(m_h);
-    m_h = memory;
-  }
-  HGLOBAL Detach() {
-    HGLOBAL h = m_h;
-    m_h = NULL;
-    return h;
-  }
-  HGLOBAL Get() const { return m_h; }
-
- private:
-  HGLOBAL m_h;
-};
+typedef CHolder<HGLOBAL, GlobalMemoryTraits> CGlobalMemory;
 
 // COM (or OLE) started on this thread for the holder's lifetime; ended only
 // when the start succeeded.

@@ -3,30 +3,18 @@
 #pragma once
 #include <windows.h>
 
+#include "base/Handles.h"
+
+template <class T>
+struct GdiObjectTraits {
+  static T None() { return NULL; }
+  static bool IsValid(T h) { return h != NULL; }
+  static bool Free(T h) { return DeleteObject(h) != FALSE; }
+};
+
 // An owned GDI object (bitmap, font, region, brush, pen).
 template <class T>
-class CGdiObject {
- public:
-  explicit CGdiObject(T handle = NULL) : m_h(handle) {}
-  ~CGdiObject() { Reset(); }
-  CGdiObject(const CGdiObject&) = delete;
-  CGdiObject& operator=(const CGdiObject&) = delete;
-
-  void Reset(T handle = NULL) {
-    if (m_h) DeleteObject(m_h);
-    m_h = handle;
-  }
-  T Detach() {
-    T h = m_h;
-    m_h = NULL;
-    return h;
-  }
-  T Get() const { return m_h; }
-  operator T() const { return m_h; }
-
- private:
-  T m_h;
-};
+using CGdiObject = CHolder<T, GdiObjectTraits<T>>;
 
 typedef CGdiObject<HBITMAP> CBitmapHandle;
 typedef CGdiObject<HFONT> CFontHandle;
