@@ -6,25 +6,21 @@
 #include <olectl.h>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/CommandExecutive.h"
 #include "app/ModuleRegistry.h"
 #include "base/ModuleBase.h"
+#include "tests/support/FakeConfig.h"
+#include "tests/support/FakeTranslator.h"
 
 namespace fakes {
 
-class Config : public CModuleBase, public IVarnoConfigEx, public ILanguageTranslater {
+// The configuration module: the fake configuration and the fake translator
+// in one module object, as the program's configuration module answers both.
+class Config : public CModuleBase, public CFakeConfig, public CFakeTranslator {
  public:
-  std::map<std::string, int> ints;
-  std::map<std::string, std::string> strings;
-  std::map<std::string, int> ini;  // "section/key"
-  std::vector<int> dialogs;        // ShowDialog ids
-  int dialogResult = 0;
-  std::map<std::string, std::string> translations;  // English -> shown text
-
   HRESULT STDMETHODCALLTYPE QueryInterface(const IID* iid, void** out) override {
     if (VrcSameGuid(iid, &IID_IVarnoConfigEx)) { *out = static_cast<IVarnoConfigEx*>(this); return S_OK; }
     if (VrcSameGuid(iid, &IID_ILanguageTranslater)) { *out = static_cast<ILanguageTranslater*>(this); return S_OK; }
@@ -32,40 +28,6 @@ class Config : public CModuleBase, public IVarnoConfigEx, public ILanguageTransl
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return 0; }
   ULONG STDMETHODCALLTYPE Release() override { return CModuleBase::Release(); }
-  int STDMETHODCALLTYPE GetInt(const char* name, int, int) override { return ints[name]; }
-  void STDMETHODCALLTYPE SetInt(const char* name, int value, int) override { ints[name] = value; }
-  int STDMETHODCALLTYPE GetString(const char* name, char* buf, int size, int) override {
-    auto found = strings.find(name);
-    if (found == strings.end()) return 0;
-    lstrcpynA(buf, found->second.c_str(), size);
-    return 1;
-  }
-  void STDMETHODCALLTYPE SetString(const char* name, const char* value, int) override { strings[name] = value; }
-  int STDMETHODCALLTYPE ShowDialog(int id, int) override { dialogs.push_back(id); return dialogResult; }
-  int STDMETHODCALLTYPE Save() override { return 1; }
-  int STDMETHODCALLTYPE GetIniInt(const char* section, const char* key, int, int, const char*) override {
-    return ini[std::string(section) + "/" + key];
-  }
-  void STDMETHODCALLTYPE SetIniInt(const char*, const char*, unsigned, int, int) override {}
-  int STDMETHODCALLTYPE GetIniString(const char*, const char*, char* buf, int size, int, int) override {
-    if (size > 0) buf[0] = 0;
-    return 1;
-  }
-  int STDMETHODCALLTYPE SetIniString(const char*, const char*, const char*, int, int) override { return 1; }
-  // The translator.
-  HRESULT STDMETHODCALLTYPE TranslateDialog(HWND, const char*) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE TranslateMenu(HMENU, const char*) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE TranslateString(char* text, const char*) override {
-    auto found = translations.find(text);
-    if (found != translations.end()) lstrcpynA(text, found->second.c_str(), 260);
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE Initialize(HINSTANCE) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE LoadSections(const char*) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE SetLanguage(LCID) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetLanguages(LCID*, int* count) override { *count = 0; return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetLanguage(LCID* language, int) override { *language = 1033; return S_OK; }
-  HRESULT STDMETHODCALLTYPE LoadLanguage() override { return S_OK; }
 };
 
 // A connection point that keeps the advised sinks.

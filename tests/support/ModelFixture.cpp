@@ -47,6 +47,7 @@ const char kBasicProfile[] =
     "wmv=Windows Media Video 9\n";
 
 ModelFixture::ModelFixture() {
+  config.SeedModelSettings();
   VrcSetMessageBoxSeam(&RecordMessageBox);
   g_messageBoxes.clear();
   g_scriptedMedia = ScriptedMedia();

@@ -61,7 +61,7 @@ class ModelFixture {
 
   ComScope com;
   vrctest::TempDir install, sources, output;
-  FakeConfig config;
+  CFakeConfig config;
   CConverterManager manager;
   CTaskList list;
 };

@@ -18,7 +18,7 @@ bool ModuleHarness::Start() {
             FALSE);
   vrctest::WriteFile(install.File("MuxCast.dll.rows"),
                      "[Input]\nNames=AVI,\n[Output]\nNames=AVI,\n[Factory]\nNull=0\n");
-  FakeConfig& config = configModule.config;
+  CFakeConfig& config = configModule.config;
   config.SetText("InstallDirectory", install.Path());
   config.SetProfile(program + "Configs\\Formats.ini");
   config.SetText("CurrentSavePath", output.Path());
@@ -28,7 +28,7 @@ bool ModuleHarness::Start() {
   config.Set("MP3Bitrate", 128);
   config.Set("MP3Channel", 3);  // mono
   module = new CVideoModule();
-  module->SetHost(&configModule);
+  module->SetHost(&registry);
   if (FAILED(module->InitInstance())) return false;
   window = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, NULL, NULL, NULL,
                            NULL);

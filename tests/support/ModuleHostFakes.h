@@ -1,8 +1,12 @@
-// A registry that holds one configuration module made of the view fakes;
-// the module can be told to refuse its translator.
+// The configuration module as the registry hands it to a module: the fake
+// configuration and the fake translator (which it can be told to refuse);
+// and a registry that holds that module alone.
 #pragma once
+#include "include/VarnoConfig.h"
 #include "include/VarnoModule.h"
-#include "tests/support/ViewFakes.h"
+#include "include/VarnoTranslator.h"
+#include "tests/support/FakeConfig.h"
+#include "tests/support/FakeTranslator.h"
 
 class CFakeConfigModule : public IModule {
  public:

@@ -53,6 +53,7 @@ class VideoModule : public ::testing::Test {
  protected:
   void SetUp() override {
     InitCommonControls();
+    configModule.translator.markSections = true;
     registry.configModule = &configModule;
     module.SetHost(&registry);
     module.SetModuleId(&CLSID_VideoModule);

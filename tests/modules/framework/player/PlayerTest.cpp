@@ -8,8 +8,8 @@
 #include "base/MessagePump.h"
 #include "modules/framework/player/DirectShowPlayer.h"
 #include "modules/framework/views/SkinWnd.h"
+#include "tests/support/RecordingNotify.h"
 #include "tests/support/TestSupport.h"
-#include "tests/support/ViewFakes.h"
 
 namespace {
 

@@ -132,8 +132,8 @@ TEST(Batch, ProgressTextsCarryTheTaskAndItsPercent) {
   f.Wire(&runner);
   runner.Run();
   // The texts of the progress report made during the task.
-  const Event* during = NULL;
-  for (const Event& e : f.events.events)
+  const NotifiedEvent* during = NULL;
+  for (const NotifiedEvent& e : f.events.events)
     if (e.code == MEV_PROGRESS_INFO && e.p1 == 50) during = &e;
   ASSERT_TRUE(during);
   EXPECT_EQ(0u, during->text2.find("Information: Convert 'a_rather_long_so....avi' to '"));

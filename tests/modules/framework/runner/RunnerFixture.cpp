@@ -1,6 +1,5 @@
 #include "tests/modules/framework/runner/RunnerFixture.h"
 
-#include "include/VarnoModuleEvents.h"
 #include "winfx/Seams.h"
 
 std::vector<std::string> BoxRecorder::boxes;
@@ -20,25 +19,6 @@ BoxRecorder::BoxRecorder() {
 }
 
 BoxRecorder::~BoxRecorder() { VrcSetMessageBoxSeam(NULL); }
-
-BOOL EventRecorder::Notify(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
-  Event event = {code, p1, p2, p3, "", ""};
-  if (code == MEV_PROGRESS_INFO) {
-    if (p2) event.text2 = reinterpret_cast<const char*>(p2);
-    if (p3) event.text3 = reinterpret_cast<const char*>(p3);
-  }
-  events.push_back(event);
-  return TRUE;
-}
-
-std::vector<std::string> EventRecorder::Outcome() const {
-  std::vector<std::string> outcome;
-  for (const Event& e : events)
-    if (e.code != MEV_PROGRESS_INFO)
-      outcome.push_back(std::to_string(e.code) + "(" + std::to_string(e.p1) + "," +
-                        std::to_string(e.p2) + "," + std::to_string(e.p3) + ")");
-  return outcome;
-}
 
 RunnerFixture::RunnerFixture() : rows(&model.list) {
   model.config.SetText("OEMAppName", "Varno Reel Craft V2.0");

@@ -7,6 +7,7 @@
 
 #include "modules/video/VideoConvertRunner.h"
 #include "tests/support/ModelFixture.h"
+#include "tests/support/RecordingNotify.h"
 
 // The rows of the task-list view: the task's texts as the view would show
 // them.
@@ -30,20 +31,6 @@ class FakeRows : public ITaskRows {
 
  private:
   CTaskList* m_pList;
-};
-
-struct Event {
-  int code;
-  INT_PTR p1, p2, p3;
-  std::string text2, text3;  // p2 and p3 when they are texts
-};
-
-class EventRecorder : public IModuleNotify {
- public:
-  BOOL STDMETHODCALLTYPE Notify(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) override;
-  std::vector<Event> events;
-  // The events other than progress, as "code(p1,p2,p3)".
-  std::vector<std::string> Outcome() const;
 };
 
 // Records every message box and answers with `answer`.
@@ -71,6 +58,6 @@ class RunnerFixture {
 
   ModelFixture model;
   FakeRows rows;
-  EventRecorder events;
+  CRecordingNotify events;
   BoxRecorder boxes;
 };

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "modules/framework/views/SkinWnd.h"
-#include "tests/support/ViewFakes.h"
+#include "tests/support/RecordingNotify.h"
 
 namespace {
 

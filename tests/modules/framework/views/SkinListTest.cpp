@@ -7,8 +7,9 @@
 #include <commctrl.h>
 
 #include "modules/framework/views/TaskListCtrl.h"
+#include "tests/support/FakeConfig.h"
+#include "tests/support/RecordingNotify.h"
 #include "tests/support/TestSupport.h"
-#include "tests/support/ViewFakes.h"
 #include "ui/SkinData.h"
 
 namespace {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # make-testmedia.sh <folder>: a few seconds of test pattern and tone in each
 # container that the video and music pages open and that ffmpeg writes, an
-# audio-only and a video-only file, a truncated and a garbage file.
+# audio-only and a video-only file, a truncated and a garbage file, a small
+# picture and an empty one.
 set -euo pipefail
 out="$1"
 mkdir -p "$out"
