@@ -59,7 +59,7 @@ class SharedFormatProfile : public ::testing::Test {
     return direct;
   }
   vrctest::TempDir m_dir;
-  FakeConfig m_config;
+  CFakeConfig m_config;
 };
 
 std::string Slot(int n, const std::string& keys) {
