@@ -2,17 +2,7 @@
 
 #include <string.h>
 
-#include "winfx/Seams.h"
-
 ScriptedMedia g_scriptedMedia;
-std::vector<std::string> g_messageBoxes;
-
-namespace {
-int WINAPI RecordMessageBox(HWND, const char* text, const char*, UINT) {
-  g_messageBoxes.push_back(text ? text : "");
-  return IDOK;
-}
-}  // namespace
 
 int ScriptedProbe(VIDEOINFOHEADER* video, WAVEFORMATEX* audio, const char*,
                   std::string* mediaTime) {
@@ -48,8 +38,6 @@ const char kBasicProfile[] =
 
 ModelFixture::ModelFixture() {
   config.SeedModelSettings();
-  VrcSetMessageBoxSeam(&RecordMessageBox);
-  g_messageBoxes.clear();
   g_scriptedMedia = ScriptedMedia();
   WriteProfile(kBasicProfile);
   config.SetText("CurrentSavePath", output.Path());
@@ -57,8 +45,6 @@ ModelFixture::ModelFixture() {
   SetEnvironmentVariableA("VRC_ENGINE_JOURNAL", install.File("journal.txt").c_str());
   list.SetMediaProbe(&ScriptedProbe);
 }
-
-ModelFixture::~ModelFixture() { VrcSetMessageBoxSeam(NULL); }
 
 void ModelFixture::AddEngine(const std::string& fileName, const std::string& inputs,
                              const std::string& outputs, bool nullFactory) {

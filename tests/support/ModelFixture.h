@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "base/Handles.h"
 #include "modules/framework/model/ConverterManager.h"
 #include "modules/framework/model/TaskList.h"
 #include "tests/support/FakeConfig.h"
@@ -31,15 +32,8 @@ int ScriptedProbe(VIDEOINFOHEADER* video, WAVEFORMATEX* audio, const char* path,
 // [OT4] type 7, [OT5] type 2, each with a distinct description.
 extern const char kBasicProfile[];
 
-// Message boxes that the model asked for (never shown).
-extern std::vector<std::string> g_messageBoxes;
-
 // COM for the calling thread, as the module's player object starts it.
-class ComScope {
- public:
-  ComScope() { CoInitialize(NULL); }
-  ~ComScope() { CoUninitialize(); }
-};
+typedef CComInit ComScope;
 
 class ModelFixture {
  public:
@@ -57,7 +51,6 @@ class ModelFixture {
   bool Init();
   void UseOutputType(int index) { config.Set("CurrentLastOutputTypeIndex", index); }
 
-  ~ModelFixture();
 
   ComScope com;
   vrctest::TempDir install, sources, output;
