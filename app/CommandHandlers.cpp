@@ -19,7 +19,8 @@ void CCommandExecutive::AddFileToConverter(const char* path) {
 }
 
 HRESULT CCommandExecutive::OnDropFiles(const char*, int, SkinCommandParam* param) {
-  if (!param || !param->nForce1) return E_FAIL;
+  // Without a drop handle there is nothing to read or to give back.
+  if (!param || !param->nForce1 || !param->nForce2) return E_FAIL;
   HDROP drop = reinterpret_cast<HDROP>(param->nForce2);
   LogPrint(LOG_TRACE, "Varno Reel Craft accept drop files!\n");
   UINT count = DragQueryFileA(drop, 0xFFFFFFFF, NULL, 0);
@@ -215,7 +216,9 @@ HRESULT CCommandExecutive::OnHandleGraphEvent(const char*, int, SkinCommandParam
 
 HRESULT CCommandExecutive::OnOutputFormat(const char*, int, SkinCommandParam* param) {
   if (!m_pIConfigEx || !m_pIConverter) return E_POINTER;
-  int index = param ? static_cast<int>(param->nForce3) : 0;
+  // No record, no index: the type is not switched to the first one.
+  if (!param) return E_POINTER;
+  int index = static_cast<int>(param->nForce3);
   if (index == m_pIConfigEx->GetInt("CurrentLastOutputTypeIndex", 0, 1)) return S_OK;
   const PageInfo* page = PageAt(m_nCurrentPage);
   if (page) m_pIConfigEx->SetInt(page->lastTypeIndexKey, index, 0);
@@ -259,7 +262,11 @@ HRESULT CCommandExecutive::OnPhotoResolution(const char*, int, SkinCommandParam*
   int width = m_pIConfigEx->GetIniInt(section, "2", 0, 1, NULL);
   int height = m_pIConfigEx->GetIniInt(section, "3", 0, 1, NULL);
   m_pIConfigEx->SetInt("PhotoResolutionIndex", index, 0);
-  m_pIConfigEx->SetInt("PhotoResolutionData", (width << 16) | (height & 0xFFFF), 0);
+  // Packed unsigned, as the format profile packs its sizes.
+  m_pIConfigEx->SetInt("PhotoResolutionData",
+                       static_cast<int>((static_cast<unsigned>(width) << 16) |
+                                        (static_cast<unsigned>(height) & 0xFFFF)),
+                       0);
   if (m_pIConverter) m_pIConverter->ApplyOutputSettings();
   SetControlValue("PhotoResolution", index);
   FlushUpdates();

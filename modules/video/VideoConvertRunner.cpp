@@ -18,7 +18,9 @@ int CVideoConvertRunner::ConvertTask(int index, IConvertProgress* progress, ICon
     if (!task->hasAudio) {
       result = kResultNoAudio;  // a good output, only without sound
       keepOutput = true;
-    } else if (!task->hasVideo) {
+    } else if (!task->hasVideo && task->outputType != kOutputTypeMp3) {
+      // Only a type that carries video misses it; an MP3 of a source
+      // without video is what was asked for.
       result = kResultNoVideo;
     } else {
       keepOutput = true;

@@ -40,7 +40,8 @@ TEST(Handlers, DropAddsFilesAndSkipsFoldersAndMissingFiles) {
   EXPECT_EQ(S_OK, w.Run("DropFiles", 0, 1, reinterpret_cast<INT_PTR>(drop)));
   EXPECT_EQ((std::vector<std::string>{"AddFile " + file}), w.video->calls);
   EXPECT_EQ(1, w.Enabled("Convert")) << "the button states follow the new task";
-  EXPECT_EQ(E_FAIL, w.Run("DropFiles", 0, 0, 0)) << "no drop handle";
+  EXPECT_EQ(E_FAIL, w.Run("DropFiles", 0, 0, 0)) << "no drop";
+  EXPECT_EQ(E_FAIL, w.Run("DropFiles", 0, 1, 0)) << "a drop without its handle";
 }
 
 TEST(Handlers, SecondConvertDuringABatchAsksTheModuleToStop) {
@@ -88,6 +89,9 @@ TEST(Handlers, OutputFormatChangeAppliesTheTypeAndTheSameIndexDoesNothing) {
   EXPECT_EQ(S_OK, w.Run("OutputFormat", 4));
   EXPECT_EQ((std::vector<std::string>{"ApplyOutputSettings"}), w.video->calls);
   EXPECT_EQ(4, w.config->ints["VideoLastOutputTypeIndex"]);
+  EXPECT_EQ(4, w.executive->GetControlValue("OutputFormat"));
+  EXPECT_EQ(E_POINTER, w.executive->ExecuteSkinCommand("OutputFormat", 0, NULL))
+      << "no record: no switch to the first type";
   EXPECT_EQ(4, w.executive->GetControlValue("OutputFormat"));
   EXPECT_EQ("C:\\Videos", w.config->strings["CurrentSavePath"]);
   EXPECT_EQ("C:\\Videos", w.Text("BrowseEdit"));

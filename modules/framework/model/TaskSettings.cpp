@@ -95,10 +95,12 @@ BOOL CTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
   if (!m_pConfig || !m_pManager || !task) return FALSE;
   CallScope scope(this);
   OutputTypeEntry entry = {task->outputType, "", "", ""};
-  if (task->outputType != kOutputTypeStillImage && task->outputType != kOutputTypeMp3) {
-    if (!m_pManager->GetOutputType(outputTypeIndex, &entry)) return FALSE;
+  // A change of output type applies to every task, an MP3 or still-image
+  // task too; only a list that has no such entry keeps those as they are.
+  if (m_pManager->GetOutputType(outputTypeIndex, &entry))
     task->outputType = entry.id;
-  }
+  else if (task->outputType != kOutputTypeStillImage && task->outputType != kOutputTypeMp3)
+    return FALSE;
   PrepareOutputType(task->outputType);
   switch (task->outputType) {
     case 0:

@@ -9,6 +9,7 @@
 #include "include/VarnoModuleEvents.h"
 #include "modules/framework/model/MediaInfoCtrl.h"
 #include "modules/framework/model/TaskList.h"
+#include "modules/framework/runner/OutputChecks.h"
 #include "modules/framework/runner/RunnerTexts.h"
 #include "winfx/AppMessageBox.h"
 
@@ -51,7 +52,8 @@ CConvertRunner::CConvertRunner()
       m_dwUsedTime(0),
       m_nEstimatedSeconds(0),
       m_nOverallPercent(0),
-      m_nRetry(0) {}
+      m_nRetry(0),
+      m_bWroteSegments(false) {}
 
 CConvertRunner::~CConvertRunner() {}
 
@@ -213,6 +215,11 @@ int CConvertRunner::Run() {
         if (!CheckOutputSpace(index, ConfigString("CurrentSavePath"))) break;
         task = m_pTaskList->GetTask(index);  // a new folder renames the outputs
         if (!task) break;
+        if (!PrepareOutputName(index, task)) {
+          lastResult = kResultFailed;
+          ++m_nDoneCount;
+          continue;
+        }
         SetInformation(task);
 
         int seconds = ParseTimeText(m_pRows->GetCellText(m_nDoneCount, 1).c_str());
@@ -268,6 +275,29 @@ int CConvertRunner::Run() {
   return lastResult;
 }
 
+bool CConvertRunner::PrepareOutputName(int index, CTaskRecord* task) {
+  const char* reason = NULL;
+  switch (CheckOutputName(m_pTaskList, index, task, ConfigString("CurrentSavePath"))) {
+    case kOutputNameReady:
+      return true;
+    case kOutputNameRenamed:
+      LogPrint(LOG_WARNING, "Output file exists, renamed to %s\n", task->outputPath.c_str());
+      m_pRows->ShowTaskInRow(index, task);
+      return true;
+    case kOutputNameMissing:
+      reason = "Convert Failed, Output Path Too Long";
+      break;
+    case kOutputNameTaken:
+      reason = "Convert Failed, Output File Exists";
+      break;
+  }
+  // Nothing is written anywhere for a task without a name of its own.
+  LogPrint(LOG_ERROR, "No output name for %s\n", task->sourcePath.c_str());
+  task->stateText = reason;
+  m_pRows->ShowTaskInRow(index, task);
+  return false;
+}
+
 int CConvertRunner::ConvertTask(int index, IConvertProgress* progress, IConvertEngine** engine) {
   CTaskRecord* original = m_pTaskList ? m_pTaskList->GetTask(index) : NULL;
   if (!original) return kResultFailed;
@@ -275,6 +305,7 @@ int CConvertRunner::ConvertTask(int index, IConvertProgress* progress, IConvertE
   bool vcd = lstrcmpiA(GetFileExt(task.sourcePath.c_str()), ".DAT") == 0;
   if (m_pConfig) m_pConfig->SetInt("EnableVCDChannel", vcd ? 1 : 0, 0);
   int result = kResultFailed;
+  m_bWroteSegments = false;
   switch (task.outputType) {
     case 0:
       task.keepSourceAudio = 1;
@@ -309,6 +340,11 @@ int CConvertRunner::ConvertTask(int index, IConvertProgress* progress, IConvertE
       result = kResultFailed;
   }
   if (m_pConfig) m_pConfig->SetInt("EnableVCDChannel", 0, 0);
+  // A run that left no file, or an empty one (a full disk), made nothing.
+  if (result == kResultSucceeded && !m_bWroteSegments && !OutputHasContent(task.outputPath)) {
+    LogPrint(LOG_ERROR, "No output written to %s\n", task.outputPath.c_str());
+    result = kResultFailed;
+  }
   return result;
 }
 

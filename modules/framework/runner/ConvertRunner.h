@@ -91,6 +91,9 @@ class CConvertRunner : public IConvertProgress {
   std::string Translate(const char* text, const char* section);
   std::string ConfigString(const char* name);
   void LogResult(const CTaskRecord& task, DWORD elapsedMs);
+  // Checks the task's output name when it starts; false (and the row says
+  // why) when it has none that the batch may write.
+  bool PrepareOutputName(int index, CTaskRecord* task);
 
   CTaskList* m_pTaskList;
   CConverterManager* m_pManager;
@@ -113,4 +116,6 @@ class CConvertRunner : public IConvertProgress {
   int m_nRetry;
   std::string m_infoText;
   std::string m_timeText;
+  // Set by a run that wrote numbered segments instead of the output file.
+  bool m_bWroteSegments;
 };

@@ -5,16 +5,25 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
+
 #include "base/ChildProcess.h"
 #include "base/LogClient.h"
 #include "base/MessagePump.h"
+#include "base/PumpingWait.h"
 #include "base/Paths.h"
 #include "modules/framework/model/ConverterManager.h"
 #include "modules/framework/model/MediaInfoCtrl.h"
 #include "modules/framework/runner/ConvertRunner.h"
+#include "modules/framework/runner/OutputChecks.h"
 #include "modules/framework/runner/RunnerTexts.h"
 
 namespace {
+
+// How long an encoder whose output has closed may take to end by itself.
+const DWORD kEncoderEndGraceMs = 10000;
+// How long the end of a terminated encoder is waited for.
+const DWORD kEncoderStopWaitMs = 5000;
 
 // The first "Pos:" of a chunk and the first "s" at or after the four
 // characters behind it: the text between them is the position in seconds.
@@ -26,6 +35,24 @@ bool ParsePosition(const char* chunk, double* seconds, std::string* text) {
   *text = std::string(pos + 4, end);
   *seconds = atof(text->c_str());
   return true;
+}
+
+// The text after the last line break of a chunk when it is the start of a
+// position line that the chunk cut short; else empty.
+std::string UnfinishedPositionLine(const std::string& chunk) {
+  const size_t kLongestPositionLine = 64;
+  size_t lineStart = chunk.find_last_of("\r\n");
+  std::string tail = lineStart == std::string::npos ? chunk : chunk.substr(lineStart + 1);
+  if (tail.empty() || tail.size() > kLongestPositionLine) return "";
+  double seconds = 0;
+  std::string text;
+  if (ParsePosition(tail.c_str(), &seconds, &text)) return "";
+  // "P", "Po", "Pos" or "Pos:" and a part of the number.
+  size_t at = tail.rfind('P');
+  if (at == std::string::npos) return "";
+  std::string start = tail.substr(at);
+  size_t compared = std::min<size_t>(start.size(), 4);
+  return start.compare(0, compared, "Pos:", compared) == 0 ? start : "";
 }
 
 // The task's audio parameters decide the MPEG-4 option texts; see the table
@@ -89,6 +116,9 @@ int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgres
 
   double position = 0;
   std::string lastText;
+  // An unfinished position line at the end of a chunk, read again with the
+  // next one: a position cut in two by the pipe is not lost.
+  std::string pending;
   int abort = 0;
   char buffer[4096 + 1];
   // Only when this copy of the encoder's write end has closed is the end of
@@ -97,11 +127,16 @@ int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgres
     for (;;) {
       if (m_nAbort) abort = 1;
       if (abort) break;
-      // Waits for output or window messages, never blocking in the read:
-      // an encoder that is silent for a while must not freeze the window.
+      // Looked at before the pipe: when the encoder had already ended, what
+      // the pipe holds now is all it wrote. A process of its own may still
+      // hold the write end, so an empty pipe after its end is the end too.
+      bool ended = encoder.HasEnded();
       DWORD available = 0;
       if (!encoder.Peek(&available)) break;  // closed and empty
       if (available == 0) {
+        if (ended) break;
+        // Waits for output or window messages, never blocking in the read:
+        // an encoder that is silent for a while must not freeze the window.
         HANDLE process = encoder.Process();
         MsgWaitForMultipleObjects(1, &process, FALSE, 50, QS_ALLINPUT);
         PumpMessages();
@@ -110,13 +145,15 @@ int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgres
       memset(buffer, 0, sizeof(buffer));
       DWORD read = 0;
       if (!encoder.Read(buffer, 4096, &read)) break;
+      std::string chunk = pending + buffer;
+      pending = UnfinishedPositionLine(chunk);
       double seconds = 0;
       std::string text;
-      if (ParsePosition(buffer, &seconds, &text)) {
+      if (ParsePosition(chunk.c_str(), &seconds, &text)) {
         position = seconds;
         lastText = text;
       } else {
-        lastText = buffer;
+        lastText = chunk;
       }
       if (progress) {
         double at = (startSeconds + position) * 100;
@@ -130,10 +167,23 @@ int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgres
   }
   encoder.CloseOutput();
   if (m_nAbort) abort = 1;
-  int result = !abort && position > 0 ? 1 : 0;
+  // A run counts only when the encoder ended by itself with exit code 0: a
+  // position printed before a crash or an error says nothing of the file.
+  // Its output may close a moment before the process ends.
+  bool endedWell = false;
+  if (!abort) {
+    WaitPumping(encoder.Process(), kEncoderEndGraceMs);
+    if (m_nAbort) abort = 1;
+    DWORD code = STILL_ACTIVE;
+    endedWell = !abort && encoder.HasEnded() && encoder.GetExitCode(&code) && code == 0;
+    if (!abort && !endedWell) LogPrint(LOG_ERROR, "Encoder failed, exit code %lu!\n", code);
+  }
+  int result = endedWell && position > 0 ? 1 : 0;
   LogPrint(LOG_TRACE, "Encoder return string %s!\n", lastText.c_str());
-  // Also ends whatever the encoder started, so that nothing outlives it.
-  encoder.Terminate(1, 5000);
+  // Also ends whatever the encoder started, so that nothing outlives it; the
+  // window is served while the end comes.
+  encoder.Terminate(1, 0);
+  WaitPumping(encoder.Process(), kEncoderStopWaitMs);
   return result;
 }
 
@@ -165,11 +215,16 @@ int CConvertRunner::ConvertWithEncoder(CTaskRecord task, IConvertProgress* progr
   int seconds = ParseTimeText(task.mediaTime.c_str());
   std::vector<int> segments =
       firstStage ? std::vector<int>() : SplitSegments(seconds, m_pConfig->GetInt("Splitter", 0, 1));
-  if (segments.empty())
-    return ReadFromPipe(ReplaceFirst(base, "DESTFILENAME", task.outputPath), progress, 0, firstStage);
+  if (segments.empty()) {
+    int result = ReadFromPipe(ReplaceFirst(base, "DESTFILENAME", task.outputPath), progress, 0, firstStage);
+    return result == 1 && OutputHasContent(task.outputPath) ? 1 : 0;
+  }
 
+  // The conversion is good only when every segment is; the segments of a
+  // failed one are not left behind as if they were.
+  m_bWroteSegments = true;
   std::string extension = GetFileExt(task.outputPath.c_str());
-  int result = 0;
+  std::vector<std::string> made;
   int start = 0;
   for (size_t n = 0; n < segments.size(); ++n) {
     char name[MAX_PATH * 2];
@@ -177,10 +232,15 @@ int CConvertRunner::ConvertWithEncoder(CTaskRecord task, IConvertProgress* progr
              extension.c_str());
     char cut[64];
     snprintf(cut, sizeof(cut), " -ss %d -endpos %d", start, segments[n]);
-    result = ReadFromPipe(ReplaceFirst(base + cut, "DESTFILENAME", name), progress, start, 0);
+    made.push_back(name);
+    int result = ReadFromPipe(ReplaceFirst(base + cut, "DESTFILENAME", name), progress, start, 0);
+    if (result != 1 || !OutputHasContent(name)) {
+      for (const std::string& segment : made) DeleteFileA(segment.c_str());
+      return 0;
+    }
     start += segments[n];
   }
-  return result;
+  return 1;
 }
 
 int CConvertRunner::ConvertToMP3(CTaskRecord task, IConvertProgress* progress, IConvertEngine**,
@@ -197,8 +257,9 @@ int CConvertRunner::ConvertToMP3(CTaskRecord task, IConvertProgress* progress, I
   std::string command = " \"" + task.sourcePath + "\" -o \"" + task.outputPath + options;
   int result = ReadFromPipe(command, progress, 0, 0);
   // A missing output is no more a success than a stub of a few bytes.
+  const ULONGLONG kSmallestMp3 = 512;
   ULONGLONG size = 0;
-  if (!GetFileSizeOf(task.outputPath, &size) || size < 512) result = 0;
+  if (!GetFileSizeOf(task.outputPath, &size) || size < kSmallestMp3) result = 0;
   return result;
 }
 

@@ -194,8 +194,21 @@ TEST_F(TaskSettingsTest, DeletingTasksRemovesTheirTemporaryFiles) {
   EXPECT_EQ(nullptr, fixture.list.GetTask(-1));
 }
 
+TEST_F(TaskSettingsTest, AChangeOfOutputTypeAppliesToMp3AndStillImageTasks) {
+  ASSERT_TRUE(fixture.Init());
+  for (int type : {kOutputTypeStillImage, kOutputTypeMp3}) {
+    CTaskRecord task;
+    task.outputType = type;
+    ASSERT_TRUE(fixture.list.LoadOutputSettings(1, &task)) << type;
+    EXPECT_EQ(1, task.outputType) << type;
+  }
+}
+
 TEST_F(TaskSettingsTest, StillImageAndMp3TasksTakeTheirOwnSettings) {
   ASSERT_TRUE(fixture.Init());
+  // An index the catalogue does not hold (as in the music and photo
+  // modules' own): the tasks keep their types.
+  const int kNoEntry = 50;
   CTaskRecord photo;
   photo.outputType = kOutputTypeStillImage;
   photo.sourceWidth = 1600;
@@ -203,13 +216,13 @@ TEST_F(TaskSettingsTest, StillImageAndMp3TasksTakeTheirOwnSettings) {
   fixture.config.Set("PhotoResolutionData", (800 << 16) | 450);
   fixture.config.Set("KeepImageRatio", 0);
   fixture.config.Set("PhotoQualityData", 85);
-  ASSERT_TRUE(fixture.list.LoadOutputSettings(0, &photo));
-  EXPECT_EQ(kOutputTypeStillImage, photo.outputType);  // not looked up
+  ASSERT_TRUE(fixture.list.LoadOutputSettings(kNoEntry, &photo));
+  EXPECT_EQ(kOutputTypeStillImage, photo.outputType);  // no entry to take
   EXPECT_EQ(800, photo.width);
   EXPECT_EQ(450, photo.height);
   EXPECT_EQ(85, photo.videoQuality);
   fixture.config.Set("KeepImageRatio", 1);
-  ASSERT_TRUE(fixture.list.LoadOutputSettings(0, &photo));
+  ASSERT_TRUE(fixture.list.LoadOutputSettings(kNoEntry, &photo));
   EXPECT_EQ(600, photo.height);
 
   CTaskRecord music;
@@ -217,7 +230,7 @@ TEST_F(TaskSettingsTest, StillImageAndMp3TasksTakeTheirOwnSettings) {
   fixture.config.Set("MP3SamplingRate", 96000);
   fixture.config.Set("MP3Bitrate", 192);
   fixture.config.Set("MP3Channel", 1);
-  ASSERT_TRUE(fixture.list.LoadOutputSettings(0, &music));
+  ASSERT_TRUE(fixture.list.LoadOutputSettings(kNoEntry, &music));
   EXPECT_EQ(48000, music.sampleRate);
   EXPECT_EQ(192, music.audioBitRate);
   EXPECT_EQ(1, music.channels);

@@ -2,8 +2,12 @@
 // ends, with the conversion methods replaced by scripted results.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "include/VarnoModuleEvents.h"
+#include "modules/framework/model/TaskList.h"
 #include "tests/modules/framework/runner/RunnerFixture.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -15,8 +19,10 @@ class ScriptedRunner : public CVideoConvertRunner {
   int stopDuring = -1;  // the task during which a stop is asked for
   int stopPowerOff = 0;
   std::vector<int> converted;
+  std::vector<std::string> namesWhenConverted;
   int ConvertTask(int index, IConvertProgress* progress, IConvertEngine**) override {
     converted.push_back(index);
+    namesWhenConverted.push_back(m_pTaskList->GetTask(index)->outputPath);
     progress->Progress(0, 50, NULL);
     if (index == stopDuring) ConfirmAbort(stopPowerOff);
     return index < static_cast<int>(results.size()) ? results[index] : kResultFailed;
@@ -141,6 +147,55 @@ TEST(Batch, ProgressTextsCarryTheTaskAndItsPercent) {
   EXPECT_EQ(0u, during->text3.find("Estimated Time:"));
   EXPECT_EQ(MEV_PROGRESS_INFO, f.events.events.back().code);
   EXPECT_EQ(0, f.events.events.back().p1) << "reset at the end";
+}
+
+// An output name is checked again when its task starts.
+TEST(Batch, AFileThatAppearedUnderTheOutputNameIsNeverOverwritten) {
+  RunnerFixture f;
+  CTaskRecord* task = f.AddTask("a.avi");
+  ASSERT_TRUE(task);
+  std::string decided = task->outputPath;
+  vrctest::WriteFile(decided, "the user's own file");
+  ScriptedRunner runner;
+  runner.results = {1};
+  f.Wire(&runner);
+  runner.Run();
+  EXPECT_EQ(std::vector<int>{0}, runner.converted);
+  EXPECT_EQ("the user's own file", vrctest::ReadFile(decided));
+  EXPECT_NE(decided, runner.namesWhenConverted.at(0)) << "the next free name";
+  EXPECT_EQ(f.model.output.File("a_001.AVI"), runner.namesWhenConverted.at(0));
+  ASSERT_FALSE(f.rows.shown.empty());
+  EXPECT_EQ("0:Unconvert", f.rows.shown[0]) << "the row shows the new name before the task runs";
+}
+
+// A folder of `length` characters below `root`.
+std::string DeepFolder(const std::string& root, size_t length) {
+  std::string folder = root.substr(0, root.size() - 1);
+  while (folder.size() < length) {
+    folder += "\\" + std::string(std::min<size_t>(40, length - folder.size() - 1), 'd');
+    CreateDirectoryA(folder.c_str(), NULL);
+  }
+  return folder;
+}
+
+TEST(Batch, ATaskWithoutAValidOutputNameNeverConverts) {
+  // Without a name that fits, a task keeps the first guess beside its
+  // source, or the name in a folder chosen before.
+  for (bool addedBefore : {false, true}) {
+    SCOPED_TRACE(addedBefore ? "named in an earlier folder" : "never named");
+    RunnerFixture f;
+    std::string deep = DeepFolder(f.model.output.Path(), 230);
+    if (!addedBefore) f.model.config.SetText("CurrentSavePath", deep);
+    CTaskRecord* task = f.AddTask("a_source_with_a_rather_long_name.avi");
+    ASSERT_TRUE(task);
+    if (addedBefore) f.model.config.SetText("CurrentSavePath", deep);
+    ScriptedRunner runner;
+    runner.results = {1};
+    f.Wire(&runner);
+    runner.Run();
+    EXPECT_TRUE(runner.converted.empty());
+    EXPECT_EQ("Convert Failed, Output Path Too Long", f.model.list.GetTask(0)->stateText);
+  }
 }
 
 TEST(Batch, StopOutsideABatchIsRefused) {

@@ -77,7 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
         PipeCase{"StartSecondsAreAdded", "pos 12.5\n", 60, 1, {"5:7250"}},
         PipeCase{"OnlyTheFirstPosOfAChunk", "print Pos: 1.0s\\nPos: 2.0s\n", 0, 1, {"5:100"}},
         PipeCase{"NoPositionFails", "print working\n", 0, 0, {"5:0"}},
-        PipeCase{"CrashAfterAPosition", "pos 1.0\nsleep 100\ncrash\n", 0, 1, {"5:100"}},
+        // A position says nothing of the file when the encoder then fails.
+        PipeCase{"CrashAfterAPosition", "pos 1.0\nsleep 100\ncrash\n", 0, 0, {"5:100"}},
+        PipeCase{"ErrorExitAfterAPosition", "pos 1.0\nexit 4\n", 0, 0, {"5:100"}},
+        // A position that the pipe cuts in two is read whole.
+        PipeCase{"APositionInTwoWrites", "write Pos: 2\nsleep 100\nprint .5s\n", 0, 1,
+                 {"5:0", "5:250"}},
         PipeCase{"CrashBeforeAnyPosition", "crash\n", 0, 0, {}}),
     [](const ::testing::TestParamInfo<PipeCase>& info) { return std::string(info.param.name); });
 
@@ -93,6 +98,18 @@ TEST(ReadFromPipe, ABurstBeforeThePositionIsReadInChunks) {
   ASSERT_GE(progress.reports.size(), 17u);
   EXPECT_EQ("5:300", progress.reports.back());
   for (size_t i = 0; i + 1 < progress.reports.size(); ++i) EXPECT_EQ("5:0", progress.reports[i]);
+}
+
+TEST(ReadFromPipe, AWriterLeftBehindDoesNotHoldTheRunOpen) {
+  RunnerFixture f;
+  EncoderFolder encoder(f);
+  // The encoder ends; a process of its own keeps the pipe open for ever.
+  encoder.Script("orphan\npos 1.0\n");
+  TestRunner runner;
+  f.Wire(&runner);
+  ProgressRecorder progress;
+  EXPECT_EQ(1, runner.ReadFromPipe(" x", &progress, 0, 0));
+  EXPECT_EQ(std::vector<std::string>{"5:100"}, progress.reports);
 }
 
 TEST(ReadFromPipe, KnownDurationReportsPercentOfTheFirstStage) {
@@ -208,13 +225,13 @@ TEST(ConvertToMP3, AMissingOrTinyOutputFails) {
 TEST(ConvertWithEncoder, SegmentsOfALongSourceAndTheirCommandLines) {
   RunnerFixture f;
   EncoderFolder encoder(f);
-  encoder.Script("record " + encoder.RecordPath() + "\npos 1.0\n");
+  encoder.Script("record " + encoder.RecordPath() + "\noutput 100\npos 1.0\n");
   f.model.config.Set("Splitter", 3);
   TestRunner runner;
   f.Wire(&runner);
   CTaskRecord task;
   task.sourcePath = f.model.Source("film.rm");
-  task.outputPath = "D:\\out\\a.mp4";
+  task.outputPath = f.model.output.File("a.mp4");
   task.hasVideo = task.hasAudio = 1;
   task.audioCodec = 2;
   task.channels = 2;
@@ -237,7 +254,7 @@ TEST(ConvertWithEncoder, SegmentsOfALongSourceAndTheirCommandLines) {
       "-lavcopts vcodec=mpeg4:vqmin=2:vqmax=6:vbitrate=300:vme=1:vmax_b_frames=0:keyint=30:vstrict=3:"
       "bit_exact  -ffourcc DIVX -vf scale=320:240,harddup -ofps 25";
   for (int n = 0; n < 3; ++n) {
-    std::string expected = " \"" + task.sourcePath + "\" -o \"D:\\out\\a.mp4_" + std::to_string(n + 1) +
+    std::string expected = " \"" + task.sourcePath + "\" -o \"" + task.outputPath + "_" + std::to_string(n + 1) +
                            ".mp4" + options + " -ss " + std::to_string(n * 200) + " -endpos 200";
     EXPECT_NE(std::string::npos, lines[n].find(expected)) << lines[n];
   }
@@ -248,7 +265,7 @@ TEST(ConvertWithEncoder, SegmentsOfALongSourceAndTheirCommandLines) {
 TEST(ConvertWithEncoder, SixChannelsNeedTheBypass) {
   RunnerFixture f;
   EncoderFolder encoder(f);
-  encoder.Script("record " + encoder.RecordPath() + "\npos 1.0\n");
+  encoder.Script("record " + encoder.RecordPath() + "\noutput 100\npos 1.0\n");
   TestRunner runner;
   f.Wire(&runner);
   CTaskRecord task;
@@ -264,35 +281,86 @@ TEST(ConvertWithEncoder, SixChannelsNeedTheBypass) {
   EXPECT_NE(std::string::npos, encoder.Record().find(" -nosound")) << "no audio stream";
 }
 
+CTaskRecord SegmentedTask(RunnerFixture& f) {
+  CTaskRecord task;
+  task.sourcePath = f.model.Source("film.rm");
+  task.outputPath = f.model.output.File("a.mp4");
+  task.hasVideo = task.hasAudio = 1;
+  task.audioCodec = 2;
+  task.mediaTime = "00:10:00";
+  return task;
+}
+
+TEST(ConvertWithEncoder, AFailedSegmentFailsTheWholeAndLeavesNoSegments) {
+  RunnerFixture f;
+  EncoderFolder encoder(f);
+  encoder.Script("output 100\npos 1.0\nexitif a.mp4_2.mp4 4\n");
+  f.model.config.Set("Splitter", 3);
+  TestRunner runner;
+  f.Wire(&runner);
+  ProgressRecorder progress;
+  CTaskRecord task = SegmentedTask(f);
+  EXPECT_EQ(0, runner.ConvertWithEncoder(task, &progress, NULL, 0, 0));
+  for (int n = 1; n <= 3; ++n)
+    EXPECT_FALSE(vrctest::FileExists(task.outputPath + "_" + std::to_string(n) + ".mp4")) << n;
+}
+
+TEST(ConvertWithEncoder, ARunWithoutAnOutputFileFails) {
+  // A full disk: the encoder reports its positions and ends well, but the
+  // file is empty or was never made.
+  for (const char* script : {"pos 1.0\n", "output 0\npos 1.0\n"}) {
+    RunnerFixture f;
+    EncoderFolder encoder(f);
+    encoder.Script(script);
+    TestRunner runner;
+    f.Wire(&runner);
+    ProgressRecorder progress;
+    CTaskRecord task = SegmentedTask(f);
+    task.mediaTime = "00:00:10";
+    EXPECT_EQ(0, runner.ConvertWithEncoder(task, &progress, NULL, 0, 0)) << script;
+  }
+}
+
 // A video runner whose MP3 method writes an output and answers as scripted.
 class OutputRunner : public CVideoConvertRunner {
  public:
   int answer = kResultSucceeded;
+  std::string written = std::string(1024, 'x');
   int ConvertToMP3(CTaskRecord task, IConvertProgress*, IConvertEngine**, int) override {
-    vrctest::WriteFile(task.outputPath, std::string(1024, 'x'));
+    vrctest::WriteFile(task.outputPath, written);
+    return answer;
+  }
+  int ConvertToMPEG4(CTaskRecord task, IConvertProgress*, IConvertEngine**, int) override {
+    vrctest::WriteFile(task.outputPath, written);
     return answer;
   }
 };
 
 TEST(VideoRunner, OutputsStayOnlyForGoodResults) {
   struct {
-    int answer, hasVideo, hasAudio;
+    int outputType, answer, hasVideo, hasAudio;
+    const char* written;
     int result;
     bool kept;
-  } cases[] = {{kResultSucceeded, 1, 1, kResultSucceeded, true},
-               {kResultSucceeded, 1, 0, kResultNoAudio, true},
-               {kResultSucceeded, 0, 1, kResultNoVideo, false},
-               {kResultFailed, 1, 1, kResultFailed, false},
-               {kResultNotAvailable, 1, 1, kResultNotAvailable, false}};
+  } cases[] = {{kOutputTypeMp3, kResultSucceeded, 1, 1, "mp3", kResultSucceeded, true},
+               {kOutputTypeMp3, kResultSucceeded, 1, 0, "mp3", kResultNoAudio, true},
+               // An MP3 needs no video: the sound of a video-less source is kept.
+               {kOutputTypeMp3, kResultSucceeded, 0, 1, "mp3", kResultSucceeded, true},
+               {1, kResultSucceeded, 0, 1, "avi", kResultNoVideo, false},
+               // A method that answers success but wrote an empty file (a full disk).
+               {kOutputTypeMp3, kResultSucceeded, 1, 1, "", kResultFailed, false},
+               {kOutputTypeMp3, kResultFailed, 1, 1, "mp3", kResultFailed, false},
+               {kOutputTypeMp3, kResultNotAvailable, 1, 1, "mp3", kResultNotAvailable, false}};
   for (const auto& c : cases) {
     RunnerFixture f;
     CTaskRecord* task = f.AddTask("a.avi");
     ASSERT_TRUE(task);
-    task->outputType = kOutputTypeMp3;
+    task->outputType = c.outputType;
     task->hasVideo = c.hasVideo;
     task->hasAudio = c.hasAudio;
     OutputRunner runner;
     runner.answer = c.answer;
+    runner.written = c.written;
     f.Wire(&runner);
     EXPECT_EQ(c.result, runner.ConvertTask(0, &runner, NULL)) << c.answer << c.hasVideo << c.hasAudio;
     EXPECT_EQ(c.kept, vrctest::FileExists(task->outputPath)) << c.answer << c.hasVideo << c.hasAudio;
