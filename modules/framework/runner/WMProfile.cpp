@@ -25,6 +25,10 @@
 
 namespace {
 
+// The multi-language service; its GUIDs are in no import library here.
+const CLSID kCLSID_CMultiLanguage = {0x275c23e2, 0x3747, 0x11d0, {0x9f, 0xea, 0x00, 0xaa, 0x00, 0x3f, 0x86, 0x46}};
+const IID kIID_IMultiLanguage = {0x275c23e1, 0x3747, 0x11d0, {0x9f, 0xea, 0x00, 0xaa, 0x00, 0x3f, 0x86, 0x46}};
+
 const HRESULT kNoVbrSetting = (HRESULT)0xC00D0BCD;  // the codec knows no VBR switch
 
 class CPlatformCodecs : public IWMCodecFinder {
@@ -65,8 +69,8 @@ HRESULT SetEnumeration(IWMCodecInfo3* codecs, REFGUID kind, int codec, BOOL vbr,
 
 HRESULT SetLanguage(IWMStreamConfig* stream, LCID locale) {
   CComPtr<IMultiLanguage> languages;
-  HRESULT hr = CoCreateInstance(CLSID_CMultiLanguage, NULL, CLSCTX_INPROC_SERVER,
-                                IID_IMultiLanguage, languages.Out());
+  HRESULT hr = CoCreateInstance(kCLSID_CMultiLanguage, NULL, CLSCTX_INPROC_SERVER,
+                                kIID_IMultiLanguage, languages.Out());
   if (FAILED(hr)) return hr;
   BSTR tag = NULL;
   hr = languages->GetRfc1766FromLcid(locale, &tag);
