@@ -52,8 +52,12 @@ TEST(WMProfilePlan, StreamsByTable) {
     ASSERT_EQ(S_OK, PlanWMProfile(Task(2, row.audio, row.video), none, &plan)) << row.name;
     EXPECT_EQ(row.planAudio, plan.hasAudio) << row.name;
     EXPECT_EQ(row.planVideo, plan.hasVideo) << row.name;
-    if (plan.hasAudio) EXPECT_EQ(row.audioNumber, plan.audioNumber) << row.name;
-    if (plan.hasVideo) EXPECT_EQ(row.videoNumber, plan.videoNumber) << row.name;
+    if (plan.hasAudio) {
+      EXPECT_EQ(row.audioNumber, plan.audioNumber) << row.name;
+    }
+    if (plan.hasVideo) {
+      EXPECT_EQ(row.videoNumber, plan.videoNumber) << row.name;
+    }
   }
   EXPECT_STREQ("Video", kWMVideoStreamName);
   EXPECT_STREQ("Audio", kWMAudioStreamName);
@@ -130,7 +134,9 @@ TEST(WMProfilePlan, VideoNumbersAndVbrModes) {
     task.videoVbrMode = row.mode;
     WMProfilePlan plan;
     EXPECT_EQ(row.hr, PlanWMProfile(task, none, &plan)) << row.name;
-    if (row.hr == S_OK) EXPECT_EQ(row.passes, plan.video.passes) << row.name;
+    if (row.hr == S_OK) {
+      EXPECT_EQ(row.passes, plan.video.passes) << row.name;
+    }
   }
   CTaskRecord task = Task(2, false, true);
   WMProfilePlan plan;
