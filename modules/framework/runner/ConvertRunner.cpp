@@ -380,18 +380,3 @@ int CConvertRunner::GetResultText(CTaskRecord* task, int result) {
       return 0;
   }
 }
-
-// The engine-based methods, the Windows Media profiles and the image tool
-// are not available in this build: their tasks report "not available".
-int CConvertRunner::ConvertToAVI(CTaskRecord, IConvertProgress*, IConvertEngine**) {
-  return kResultNotAvailable;
-}
-int CConvertRunner::ConvertWithStreamCast(CTaskRecord, IConvertProgress*, IConvertEngine**) {
-  return kResultNotAvailable;
-}
-int CConvertRunner::ConvertToASF(CTaskRecord, IConvertProgress*, IConvertEngine**) {
-  return kResultNotAvailable;
-}
-int CConvertRunner::ConvertToImage(CTaskRecord, IConvertProgress*, IConvertEngine**) {
-  return kResultNotAvailable;
-}

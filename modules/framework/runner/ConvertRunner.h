@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "base/Uncounted.h"
 #include "include/VarnoConfig.h"
@@ -62,6 +63,11 @@ class CConvertRunner : public IConvertProgress {
                              int retry);
   virtual int ConvertToImage(CTaskRecord task, IConvertProgress* progress,
                              IConvertEngine** engine);
+  // The codec library's argument vector for the task (its command template
+  // read into the codec template); `output` "" for the task's own output.
+  // False without a converter manager.
+  bool BuildCodecArgs(const CTaskRecord& task, std::vector<std::string>* arguments,
+                      const std::string& output);
   virtual int ConvertToMP3(CTaskRecord task, IConvertProgress* progress, IConvertEngine** engine,
                            int bypassChannelLimit);
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "modules/video/VideoConvertRunner.h"
+#include "tests/support/BoxRecorder.h"
 #include "tests/support/ModelFixture.h"
 #include "tests/support/RecordingNotify.h"
 
@@ -31,15 +32,6 @@ class FakeRows : public ITaskRows {
 
  private:
   CTaskList* m_pList;
-};
-
-// Records every message box and answers with `answer`.
-class BoxRecorder {
- public:
-  BoxRecorder();
-  ~BoxRecorder();
-  static std::vector<std::string> boxes;  // "caption|text"
-  static int answer;
 };
 
 class RunnerFixture {

@@ -1,0 +1,184 @@
+#include "engines/pic/ImageToolConverter.h"
+
+#include <shellapi.h>
+#include <shlwapi.h>
+#include <stdlib.h>
+
+#include <algorithm>
+// GDI+ needs the COM property types that the lean Windows header leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include "base/Handles.h"
+#include "base/MessagePump.h"
+#include "engines/pic/Bitmap24.h"
+#include "engines/pic/ImageToolTexts.h"
+
+namespace {
+
+FORMATROW g_inputRows[4] = {{"BMP", 64, 0}, {"JPG", 128, 0}, {"JPEG", 128, 0}, {"GIF", 256, 0}};
+FORMATROW g_outputRows[2] = {{"JPG", 128, 0}, {"JPEG", 128, 0}};
+
+const DWORD kToolPollMs = 200;
+const int kToolStep = 5;  // percent a poll while the tool runs
+
+// GDI+ for the holder's lifetime.
+class CGdiplusSession {
+ public:
+  CGdiplusSession() {
+    Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback
+    m_ok = Gdiplus::GdiplusStartup(&m_token, &input, NULL) == Gdiplus::Ok;
+  }
+  ~CGdiplusSession() {
+    if (m_ok) Gdiplus::GdiplusShutdown(m_token);
+  }
+  bool Ok() const { return m_ok; }
+
+ private:
+  ULONG_PTR m_token = 0;
+  bool m_ok = false;
+};
+
+SourceKind KindOf(const GUID& rawFormat) {
+  if (rawFormat == Gdiplus::ImageFormatPNG) return kSourcePng;
+  if (rawFormat == Gdiplus::ImageFormatJPEG) return kSourceJpeg;
+  return kSourceOther;
+}
+
+}  // namespace
+
+int MakeTempFileName(const char* folder, char* name) {
+  if (!PathFileExistsA(folder) && !CreateDirectoryA(folder, NULL)) return 0;
+  if (!GetTempFileNameA(folder, "QTJ", 0, name)) return 0;
+  DeleteFileA(name);
+  return 1;
+}
+
+int STDMETHODCALLTYPE CImageToolConverter::GetInputFormats(FORMATROW** rows) {
+  if (rows) *rows = g_inputRows;
+  return 4;
+}
+
+int STDMETHODCALLTYPE CImageToolConverter::GetOutputFormats(FORMATROW** rows) {
+  if (rows) *rows = g_outputRows;
+  return 2;
+}
+
+int CImageToolConverter::ParseConfig(const char* config) {
+  std::string text = config ? config : "";
+  m_toolPath = NextField(text);
+  if (!PathFileExistsA(m_toolPath.c_str())) return 0;
+  m_tempFolder = NextField(text);
+  if (m_tempFolder.empty()) return 0;
+  if ((m_width = atoi(NextField(text).c_str())) == 0) return 0;
+  if ((m_height = atoi(NextField(text).c_str())) == 0) return 0;
+  if ((m_n = atoi(NextField(text).c_str())) == 0) return 0;
+  return 1;
+}
+
+int STDMETHODCALLTYPE CImageToolConverter::Convert(const char* output, const char* input,
+                                                   IConvertProgress* progress) {
+  if (!output || !input) return 0;
+  int result = ConvertOnce(output, input, progress, 0);
+  if (result == 0) result = ConvertOnce(output, input, progress, 1);
+  return result;
+}
+
+int CImageToolConverter::ConvertOnce(const char* output, const char* input,
+                                     IConvertProgress* progress, int force) {
+  char a[MAX_PATH] = "", b[MAX_PATH] = "";
+  if (!PrepareImage(input, a, progress, force)) return 0;
+  if (!RunImageTool(b, a, progress)) return 0;
+  return CopyResult(b, output, progress);
+}
+
+bool CImageToolConverter::Report(IConvertProgress* progress, int percent) {
+  if (!progress) return true;
+  int abort = 0;
+  progress->Progress(PROGRESS_PERCENT, percent, &abort);
+  PumpMessages();
+  return abort == 0;
+}
+
+int CImageToolConverter::RedrawInto(void* source, const char* a) {
+  Gdiplus::Image* image = static_cast<Gdiplus::Image*>(source);
+  if (m_width <= 0 || m_height <= 0) return 0;
+  Gdiplus::Bitmap canvas(m_width, m_height, PixelFormat32bppARGB);
+  if (canvas.GetLastStatus() != Gdiplus::Ok) return 0;
+  {
+    Gdiplus::Graphics graphics(&canvas);
+    graphics.SetInterpolationMode(Gdiplus::InterpolationModeBilinear);
+    Gdiplus::Rect target(0, 0, m_width, m_height);
+    if (graphics.DrawImage(image, target, 0, 0, (INT)image->GetWidth(), (INT)image->GetHeight(),
+                           Gdiplus::UnitPixel) != Gdiplus::Ok)
+      return 0;
+  }
+  Gdiplus::BitmapData data;
+  Gdiplus::Rect whole(0, 0, m_width, m_height);
+  if (canvas.LockBits(&whole, Gdiplus::ImageLockModeRead, PixelFormat24bppRGB, &data) !=
+      Gdiplus::Ok)
+    return 0;
+  LockedPixels pixels = {(int)data.Width, (int)data.Height, data.Stride, (BYTE*)data.Scan0};
+  int result = WriteBitmap24(pixels, a);
+  canvas.UnlockBits(&data);
+  return result;
+}
+
+int CImageToolConverter::PrepareImage(const char* input, char* a, IConvertProgress* progress,
+                                      int force) {
+  if (!MakeTempFileName(m_tempFolder.c_str(), a)) return 0;
+  int result = 0;
+  {
+    CGdiplusSession gdiplus;
+    if (gdiplus.Ok()) {
+      wchar_t path[MAX_PATH] = L"";
+      MultiByteToWideChar(CP_ACP, 0, input, -1, path, MAX_PATH);
+      Gdiplus::Image image(path, FALSE);
+      if (image.GetLastStatus() == Gdiplus::Ok) {
+        GUID raw = GUID_NULL;
+        image.GetRawFormat(&raw);
+        if (NeedsRedraw(KindOf(raw), (int)image.GetPixelFormat(), force != 0))
+          result = RedrawInto(&image, a);
+        else
+          result = CopyFileA(input, a, FALSE) ? 1 : 0;
+      }
+    }
+  }
+  if (!Report(progress, 1)) return 0;  // file A stays in the temporary folder
+  return result;
+}
+
+int CImageToolConverter::RunImageTool(char* b, const char* a, IConvertProgress* progress) {
+  if (!MakeTempFileName(m_tempFolder.c_str(), b)) {
+    DeleteFileA(a);
+    return 0;
+  }
+  std::string parameters = ImageToolParameters(a, b, m_width, m_height);
+  SHELLEXECUTEINFOA run = {};
+  run.cbSize = sizeof(run);
+  run.fMask = SEE_MASK_NOCLOSEPROCESS;
+  run.lpFile = m_toolPath.c_str();
+  run.lpParameters = parameters.c_str();
+  run.nShow = SW_HIDE;
+  int result = ShellExecuteExA(&run) ? 1 : 0;
+  CHandle tool(run.hProcess);  // the handle is ours to close, also when stopping
+  if (tool.IsValid() && WaitForSingleObject(tool, kToolPollMs) == WAIT_TIMEOUT) {
+    int percent = 0;
+    do {
+      percent = std::min(percent + kToolStep, 100);
+      if (!Report(progress, percent)) {
+        result = 0;  // the tool is left to finish on its own
+        break;
+      }
+    } while (WaitForSingleObject(tool, kToolPollMs) == WAIT_TIMEOUT);
+  }
+  DeleteFileA(a);
+  return result;
+}
+
+int CImageToolConverter::CopyResult(const char* b, const char* output, IConvertProgress* progress) {
+  int result = CopyFileA(b, output, FALSE) ? 1 : 0;
+  if (!Report(progress, 100)) result = 0;
+  DeleteFileA(b);
+  return result;
+}
