@@ -73,17 +73,39 @@ DeviceLookupResult OpenCategory(const GUID& category, IEnumMoniker** monikers) {
   return hr == S_OK && *monikers ? kDeviceFound : kDeviceAbsent;
 }
 
-std::string FriendlyName(IMoniker* moniker) {
-  std::string name;
+// The moniker's friendly name; false when its bag or name cannot be read.
+bool ReadFriendlyName(IMoniker* moniker, std::string* name) {
   CComPtr<IPropertyBag> bag;
   if (FAILED(moniker->BindToStorage(NULL, NULL, IID_IPropertyBag, bag.Out())) || !bag)
-    return name;
+    return false;
   VARIANT value;
   VariantInit(&value);
-  if (SUCCEEDED(bag->Read(L"FriendlyName", &value, NULL)) && value.vt == VT_BSTR)
-    name = Narrow(value.bstrVal);
+  bool read = SUCCEEDED(bag->Read(L"FriendlyName", &value, NULL)) && value.vt == VT_BSTR;
+  if (read) *name = Narrow(value.bstrVal);
   VariantClear(&value);
+  return read;
+}
+
+std::string FriendlyName(IMoniker* moniker) {
+  std::string name;
+  ReadFriendlyName(moniker, &name);
   return name;
+}
+
+// The codec's format description, its length asked first.
+bool ReadFormatDescription(IWMCodecInfo3* info, const GUID& majorType, DWORD codec,
+                           DWORD format, std::string* text) {
+  DWORD length = 0;
+  CComPtr<IWMStreamConfig> config;
+  if (FAILED(info->GetCodecFormatDesc(majorType, codec, format, &config, NULL, &length)) ||
+      length == 0)
+    return false;
+  std::wstring wide(length + 1, L'\0');
+  CComPtr<IWMStreamConfig> again;
+  if (FAILED(info->GetCodecFormatDesc(majorType, codec, format, &again, &wide[0], &length)))
+    return false;
+  *text = Narrow(wide.c_str());
+  return true;
 }
 
 }  // namespace
@@ -160,4 +182,63 @@ DeviceLookupResult BindDeviceFilter(const GUID& category, int index, IBaseFilter
                : kDeviceAbsent;
   }
   return kDeviceAbsent;
+}
+
+DeviceLookupResult ListDevices(const GUID& category, std::vector<DeviceEntry>* devices) {
+  if (!devices) return kDeviceAbsent;
+  devices->clear();
+  CComPtr<IEnumMoniker> monikers;
+  DeviceLookupResult result = OpenCategory(category, &monikers);
+  if (result != kDeviceFound) return result;
+  monikers->Reset();
+  for (int at = 0;; ++at) {
+    CComPtr<IMoniker> moniker;
+    if (monikers->Next(1, &moniker, NULL) != S_OK) break;
+    DeviceEntry entry = {at, false, std::string()};
+    entry.named = ReadFriendlyName(moniker, &entry.name);
+    devices->push_back(entry);
+  }
+  return devices->empty() ? kDeviceAbsent : kDeviceFound;
+}
+
+BOOL ListWmCodecNames(const GUID& mediaType, std::vector<std::string>* names) {
+  if (!names) return FALSE;
+  names->clear();
+  CComPtr<IWMCodecInfo2> info;
+  if (FAILED(OpenCodecInfo(&info))) return FALSE;
+  DWORD count = 0;
+  if (FAILED(info->GetCodecInfoCount(mediaType, &count))) return FALSE;
+  for (DWORD i = 0; i < count; ++i) {
+    std::string name;
+    ReadCodecName(info, mediaType, i, &name);
+    names->push_back(name);
+  }
+  return TRUE;
+}
+
+BOOL ListWmCodecFormats(int codecIndex, const GUID& mediaType, BOOL vbr, DWORD passes,
+                        std::vector<std::string>* descriptions) {
+  if (!descriptions) return FALSE;
+  descriptions->clear();
+  if (codecIndex < 0) return FALSE;
+  CComPtr<IWMCodecInfo2> info2;
+  if (FAILED(OpenCodecInfo(&info2))) return FALSE;
+  CComPtr<IWMCodecInfo3> info;
+  if (FAILED(info2->QueryInterface(__uuidof(IWMCodecInfo3), info.Out())) || !info) return FALSE;
+  const DWORD codec = static_cast<DWORD>(codecIndex);
+  BOOL vbrValue = vbr;
+  if (FAILED(info->SetCodecEnumerationSetting(mediaType, codec, g_wszVBREnabled, WMT_TYPE_BOOL,
+                                              reinterpret_cast<BYTE*>(&vbrValue),
+                                              sizeof(vbrValue))) ||
+      FAILED(info->SetCodecEnumerationSetting(mediaType, codec, g_wszNumPasses, WMT_TYPE_DWORD,
+                                              reinterpret_cast<BYTE*>(&passes), sizeof(passes))))
+    return FALSE;
+  DWORD count = 0;
+  if (FAILED(info->GetCodecFormatCount(mediaType, codec, &count))) return FALSE;
+  for (DWORD i = 0; i < count; ++i) {
+    std::string text;
+    ReadFormatDescription(info, mediaType, codec, i, &text);
+    descriptions->push_back(text);
+  }
+  return TRUE;
 }

@@ -6,6 +6,9 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 struct IBaseFilter;
 
 // The position of an installed Windows Media codec of that media type
@@ -34,3 +37,27 @@ enum DeviceLookupResult {
 DeviceLookupResult FindDeviceByFriendlyName(const char* name, const GUID& category, int* position);
 // The index-th device of a category (0 = first) bound as a filter into *out.
 DeviceLookupResult BindDeviceFilter(const GUID& category, int index, IBaseFilter** out);
+
+// One device of a category at its position in the walk. A device whose
+// property bag or friendly name cannot be read keeps its position (every
+// device counts, so a position always names the device BindDeviceFilter
+// binds) and comes without a name.
+struct DeviceEntry {
+  int position;
+  bool named;
+  std::string name;
+};
+// Every device of a category in the system's order; kDeviceAbsent (and an
+// empty list) for a category without devices.
+DeviceLookupResult ListDevices(const GUID& category, std::vector<DeviceEntry>* devices);
+
+// The names of the installed Windows Media codecs of a media type, by codec
+// index ("" where a name cannot be read); FALSE, with an empty list, when
+// the runtime cannot be asked.
+BOOL ListWmCodecNames(const GUID& mediaType, std::vector<std::string>* names);
+// The format descriptions of one codec under an enumeration setting:
+// constant bit rate (vbr FALSE, passes 1) or variable bit rate with one or
+// two passes. Positions are the codec's format numbers ("" where a
+// description cannot be read); FALSE when the codec cannot be asked.
+BOOL ListWmCodecFormats(int codecIndex, const GUID& mediaType, BOOL vbr, DWORD passes,
+                        std::vector<std::string>* descriptions);

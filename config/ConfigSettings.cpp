@@ -6,10 +6,10 @@
 
 #include "base/Paths.h"
 #include "base/Strings.h"
-#include "config/ConfigDialogs.h"
 #include "config/ConfigModule.h"
 #include "config/FormatProfile.h"
 #include "config/SettingsTable.h"
+#include "config/dialogs/ConfigDialogs.h"
 #include "winfx/Seams.h"
 
 namespace {
@@ -128,22 +128,25 @@ bool CConfigModule::FindPlayerFolder(char* buf, int size) {
 }
 
 int CConfigModule::ShowDialog(int id, int) {
+  // Owned by the main window, which stays disabled meanwhile: an unowned
+  // dialog would leave the window free to shut the program down under it.
+  const HWND owner = SettingsDialogOwner();
   switch (id) {
     case CONFIG_DLG_ABOUT:
-      RunAboutDialog(this);
+      RunAboutDialog(owner, this, m_versionInfo);
       return 0;
     case CONFIG_DLG_OUTPUT_SETTING: {
       OutputTypeEntry entry;
       if (!GetOutputType(GetInt("VideoLastOutputTypeIndex", 0, 1), &entry)) return 0;
-      return RunOutputSettingsDialog(this, entry);
+      return RunOutputSettingsDialog(owner, this, entry);
     }
     case CONFIG_DLG_MP3_SETTING:
-      return RunMp3SettingsDialog(this);
+      return RunMp3SettingsDialog(owner, this);
     case CONFIG_DLG_OPTIONS: {
       ILanguageTranslater* translator = GetTranslator();
       LCID before = 0, after = 0;
       if (translator) translator->GetLanguage(&before, 0);
-      int result = RunOptionsDialog(this);
+      int result = RunOptionsDialog(owner, this);
       if (translator) translator->GetLanguage(&after, 0);
       return (result == IDOK && before != after) ? 100 : result;
     }

@@ -6,18 +6,22 @@
 #include "config/FormatProfile.h"
 #include "winfx/Seams.h"
 
-BOOL CreateFilterByIndex(const GUID& category, int index, IBaseFilter** out) {
-  if (!out) return FALSE;
-  switch (BindDeviceFilter(category, index, out)) {
-    case kDeviceFound:
-      return TRUE;
+BOOL ReportEnumeratorFailure(HWND owner, DeviceLookupResult result) {
+  switch (result) {
     case kNoSystemEnumerator:
-      VrcMessageBox(NULL, "Failed to create system enumerator", "", MB_OK);
-      return FALSE;
+      VrcMessageBox(owner, "Failed to create system enumerator", "", MB_OK);
+      return TRUE;
     case kNoClassEnumerator:
-      VrcMessageBox(NULL, "Failed to create class enumerator", "", MB_OK);
-      return FALSE;
+      VrcMessageBox(owner, "Failed to create class enumerator", "", MB_OK);
+      return TRUE;
     default:
       return FALSE;
   }
+}
+
+BOOL CreateFilterByIndex(const GUID& category, int index, IBaseFilter** out) {
+  if (!out) return FALSE;
+  DeviceLookupResult result = BindDeviceFilter(category, index, out);
+  ReportEnumeratorFailure(NULL, result);
+  return result == kDeviceFound;
 }

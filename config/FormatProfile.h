@@ -43,3 +43,6 @@ int GetOutputTypeCount();
 // The index-th DirectShow device of a category bound as a filter; a failed
 // enumerator is shown in a message box.
 BOOL CreateFilterByIndex(const GUID& category, int index, IBaseFilter** out);
+// Shows the message box of an enumerator that could not be created; FALSE,
+// with nothing shown, for any other result.
+BOOL ReportEnumeratorFailure(HWND owner, DeviceLookupResult result);

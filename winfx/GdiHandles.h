@@ -21,6 +21,16 @@ typedef CGdiObject<HFONT> CFontHandle;
 typedef CGdiObject<HRGN> CRgnHandle;
 typedef CGdiObject<HBRUSH> CBrushHandle;
 
+struct CursorTraits {
+  static HCURSOR None() { return NULL; }
+  static bool IsValid(HCURSOR h) { return h != NULL; }
+  static bool Free(HCURSOR h) { return DestroyCursor(h) != FALSE; }
+};
+
+// An owned cursor made by the program (CopyCursor, CreateCursor), not a
+// shared one of LoadCursor.
+typedef CHolder<HCURSOR, CursorTraits> CCursorHandle;
+
 // The client-area DC of a window (GetDC / ReleaseDC).
 class CClientDC {
  public:

@@ -27,3 +27,8 @@ void VrcSetMessageBoxSeam(PFN_VrcMessageBox fn);
 void VrcSetShellExecuteSeam(PFN_VrcShellExecute fn);
 void VrcSetPowerOffSeam(PFN_VrcPowerOff fn);
 void VrcSetHtmlHelpSeam(PFN_VrcHtmlHelp fn);
+
+// Starts a program from a command line (WinExec); above 31 when it started.
+typedef UINT(WINAPI* PFN_VrcWinExec)(const char* commandLine, UINT show);
+UINT VrcWinExec(const char* commandLine, UINT show);
+void VrcSetWinExecSeam(PFN_VrcWinExec fn);

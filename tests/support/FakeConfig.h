@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "include/VarnoConfig.h"
+#include "include/VarnoGuids.h"
+#include "include/VarnoTranslator.h"
 
 struct NoCaseLess {
   bool operator()(const std::string& a, const std::string& b) const {
@@ -32,6 +34,10 @@ class CFakeConfig : public IVarnoConfigEx {
   // and takes no writes.
   IntTable ini;
   TextTable iniTexts;
+
+  // Handed out for IID_ILanguageTranslater as the real store hands out its
+  // own: without a count. NULL: no translator.
+  ILanguageTranslater* translator = NULL;
 
   std::vector<int> dialogs;  // ShowDialog ids
   int dialogResult = 0;
@@ -66,9 +72,12 @@ class CFakeConfig : public IVarnoConfigEx {
   }
   void SetProfile(const std::string& path) { SetText("ConfigFilePath", path); }
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(const IID*, void** out) override {
-    if (out) *out = NULL;
-    return E_NOINTERFACE;
+  HRESULT STDMETHODCALLTYPE QueryInterface(const IID* iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = NULL;
+    if (!translator || !iid || !IsEqualGUID(*iid, IID_ILanguageTranslater)) return E_NOINTERFACE;
+    *out = translator;
+    return S_OK;
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }

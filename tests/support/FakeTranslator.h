@@ -17,7 +17,10 @@ class CFakeTranslator : public ILanguageTranslater {
   std::map<std::string, std::string> translations;  // English -> shown text
   bool markSections = false;
   std::vector<std::string> menuSections;
+  std::vector<std::string> dialogSections;  // TranslateDialog's sections
   LCID language = 1033;
+  std::vector<LCID> languages;  // what GetLanguages offers
+  std::vector<LCID> languagesSet;  // SetLanguage's arguments
 
   HRESULT STDMETHODCALLTYPE QueryInterface(const IID*, void** out) override {
     if (out) *out = NULL;
@@ -25,7 +28,10 @@ class CFakeTranslator : public ILanguageTranslater {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE TranslateDialog(HWND, const char*) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE TranslateDialog(HWND, const char* section) override {
+    dialogSections.push_back(section ? section : "");
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE TranslateMenu(HMENU, const char* section) override {
     menuSections.push_back(section ? section : "");
     return S_OK;
@@ -44,13 +50,19 @@ class CFakeTranslator : public ILanguageTranslater {
   HRESULT STDMETHODCALLTYPE Initialize(HINSTANCE) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE LoadSections(const char*) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE SetLanguage(LCID value) override {
+    languagesSet.push_back(value);
     language = value;
     return S_OK;
   }
-  // No language library: no languages to list.
-  HRESULT STDMETHODCALLTYPE GetLanguages(LCID*, int* count) override {
-    if (!count) return E_POINTER;
-    *count = 0;
+  // The scripted languages, as many as the caller has room for.
+  HRESULT STDMETHODCALLTYPE GetLanguages(LCID* list, int* count) override {
+    if (!count || (!list && *count > 0)) return E_POINTER;
+    int written = 0;
+    for (LCID offered : languages) {
+      if (written >= *count) break;
+      list[written++] = offered;
+    }
+    *count = written;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetLanguage(LCID* value, int) override {

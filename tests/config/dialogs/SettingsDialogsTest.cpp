@@ -1,0 +1,633 @@
+// The four settings dialogs on the shipped format profile, each shown
+// modeless and driven by messages: the values they open with, what OK
+// stores and that Cancel stores nothing; then each run modally, owned by a
+// window that stays disabled while the dialog is up.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <memory>
+
+#include <string>
+
+#include <dshow.h>
+
+#include "config/dialogs/AboutDialog.h"
+#include "config/dialogs/CompressorCombos.h"
+#include "config/dialogs/OutputSettingsRules.h"
+#include "config/dialogs/ConfigDialogs.h"
+#include "config/dialogs/DialogIds.h"
+#include "config/dialogs/Mp3SettingsDialog.h"
+#include "config/dialogs/OptionsDialog.h"
+#include "config/dialogs/OutputSettingsDialog.h"
+#include "tests/config/dialogs/DialogTestSupport.h"
+#include "winfx/Seams.h"
+
+using dialogtest::Choose;
+using dialogtest::Click;
+using dialogtest::Rows;
+using dialogtest::Selected;
+
+namespace {
+
+const LCID kEnglish = 1033, kGerman = 1031, kNoSuchLanguage = 0x7A7A;
+
+int RowOf(const ComboRows& rows, const std::string& text) {
+  for (size_t i = 0; i < rows.size(); ++i)
+    if (rows[i].text == text) return static_cast<int>(i);
+  return -1;
+}
+
+std::string ItemText(HWND dialog, int id) {
+  char text[512] = {0};
+  GetDlgItemTextA(dialog, id, text, sizeof(text));
+  return text;
+}
+
+// ---- Options ---------------------------------------------------------------
+
+class OptionsDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    store.translator.languages = {kEnglish, kNoSuchLanguage, kGerman};
+    store.translator.language = kGerman;
+    store.config.Set("UILanguageLCID", kEnglish);
+    store.config.Set("ExitWindowsEx", 1);
+  }
+  HWND Open() {
+    EXPECT_TRUE(dialog.CreateModeless(NULL));
+    return dialog.m_hWnd;
+  }
+  dialogtest::Store store;
+  COptionsDialog dialog{&store.config};
+};
+
+TEST_F(OptionsDialog, ListsTheTranslatorsLanguagesWithReadableNames) {
+  HWND hWnd = Open();
+  ComboRows rows = Rows(hWnd, IDC_OPTIONS_LANGUAGE);
+  ASSERT_EQ(2u, rows.size()) << "a language without a readable name is left out";
+  EXPECT_EQ(static_cast<INT_PTR>(kEnglish), rows[0].data);
+  EXPECT_EQ(static_cast<INT_PTR>(kGerman), rows[1].data);
+  EXPECT_EQ(static_cast<INT_PTR>(kGerman), Selected(hWnd, IDC_OPTIONS_LANGUAGE))
+      << "the translator's current language";
+  EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(hWnd, IDC_OPTIONS_POWER_OFF));
+  EXPECT_EQ(std::vector<std::string>{"OptionsDlg"}, store.translator.dialogSections);
+}
+
+TEST_F(OptionsDialog, OkSetsTheChosenLanguageAndStoresThePowerOffChoice) {
+  HWND hWnd = Open();
+  Choose(hWnd, IDC_OPTIONS_LANGUAGE, kEnglish);
+  CheckDlgButton(hWnd, IDC_OPTIONS_POWER_OFF, BST_UNCHECKED);
+  Click(hWnd, IDOK);
+  EXPECT_EQ(std::vector<LCID>{kEnglish}, store.translator.languagesSet);
+  EXPECT_EQ(0, store.config.Int("ExitWindowsEx"));
+  EXPECT_EQ(kEnglish, store.config.Int("UILanguageLCID")) << "the first-run language stays";
+}
+
+TEST_F(OptionsDialog, DefaultBringsBackTheFirstRunLanguageAndNoPowerOff) {
+  store.config.Set("UILanguageLCID", kGerman);
+  store.translator.language = kEnglish;
+  HWND hWnd = Open();
+  EXPECT_EQ(static_cast<INT_PTR>(kEnglish), Selected(hWnd, IDC_OPTIONS_LANGUAGE));
+  Click(hWnd, IDC_OPTIONS_DEFAULT);
+  EXPECT_EQ(static_cast<INT_PTR>(kGerman), Selected(hWnd, IDC_OPTIONS_LANGUAGE));
+  EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(hWnd, IDC_OPTIONS_POWER_OFF));
+}
+
+TEST_F(OptionsDialog, OkWithNoLanguageListedLeavesTheLanguageAlone) {
+  store.translator.languages.clear();
+  HWND hWnd = Open();
+  EXPECT_TRUE(Rows(hWnd, IDC_OPTIONS_LANGUAGE).empty());
+  Click(hWnd, IDOK);
+  EXPECT_TRUE(store.translator.languagesSet.empty()) << "no SetLanguage with CB_ERR";
+  EXPECT_EQ(kGerman, store.translator.language);
+  EXPECT_EQ(1, store.config.Int("ExitWindowsEx"));
+}
+
+TEST_F(OptionsDialog, CancelChangesNothing) {
+  HWND hWnd = Open();
+  Choose(hWnd, IDC_OPTIONS_LANGUAGE, kEnglish);
+  CheckDlgButton(hWnd, IDC_OPTIONS_POWER_OFF, BST_UNCHECKED);
+  CFakeConfig::IntTable before = store.config.ints;
+  Click(hWnd, IDCANCEL);
+  EXPECT_TRUE(store.translator.languagesSet.empty());
+  EXPECT_EQ(before, store.config.ints);
+}
+
+// ---- MP3 settings ------------------------------------------------------------
+
+class Mp3Dialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    store.config.Set("MP3Mode", 0);
+    store.config.Set("MP3SamplingRate", 44100);
+    store.config.Set("MP3Channel", 1);
+    store.config.Set("MP3Quality", 2);
+    store.config.Set("MP3Bitrate", 192);
+    store.config.Set("MusicLastOutputTypeData", -1);
+    store.config.Set("UserMP3Bitrate", 160);
+  }
+  HWND Open() {
+    EXPECT_TRUE(dialog.CreateModeless(NULL));
+    return dialog.m_hWnd;
+  }
+  dialogtest::Store store;
+  CMp3SettingsDialog dialog{&store.config};
+};
+
+TEST_F(Mp3Dialog, ShowsTheProfileListsWithTheCurrentValues) {
+  HWND hWnd = Open();
+  EXPECT_EQ((ComboRows{{"Constant bit rate (CBR)", 0}, {"Variable bit rate (VBR)", 1}}),
+            Rows(hWnd, IDC_MP3_MODE));
+  EXPECT_EQ(7u, Rows(hWnd, IDC_MP3_SAMPLING_RATE).size());
+  EXPECT_EQ(9u, Rows(hWnd, IDC_MP3_BITRATE).size());
+  EXPECT_EQ(44100, Selected(hWnd, IDC_MP3_SAMPLING_RATE));
+  EXPECT_EQ(1, Selected(hWnd, IDC_MP3_CHANNEL));
+  EXPECT_EQ(2, Selected(hWnd, IDC_MP3_QUALITY));
+  EXPECT_EQ(192, Selected(hWnd, IDC_MP3_BITRATE));
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hWnd, IDC_MP3_BITRATE)));
+}
+
+TEST_F(Mp3Dialog, ACurrentValueInNoRowSelectsTheFirstRow) {
+  store.config.Set("MP3Quality", 99);
+  HWND hWnd = Open();
+  EXPECT_EQ(7, Selected(hWnd, IDC_MP3_QUALITY));
+}
+
+TEST_F(Mp3Dialog, ALowSamplingRateKeepsOnlyBitRatesBelow192) {
+  HWND hWnd = Open();
+  Choose(hWnd, IDC_MP3_SAMPLING_RATE, 22050);
+  EXPECT_EQ((ComboRows{{"32 kbps", 32}, {"48 kbps", 48}, {"64 kbps", 64}, {"96 kbps", 96},
+                       {"128 kbps", 128}, {"160 kbps", 160}}),
+            Rows(hWnd, IDC_MP3_BITRATE));
+  EXPECT_EQ(160, Selected(hWnd, IDC_MP3_BITRATE)) << "the last remaining bit rate";
+  Choose(hWnd, IDC_MP3_SAMPLING_RATE, 32000);
+  EXPECT_EQ(9u, Rows(hWnd, IDC_MP3_BITRATE).size());
+  EXPECT_EQ(192, Selected(hWnd, IDC_MP3_BITRATE));
+}
+
+TEST_F(Mp3Dialog, AChosenMusicTypeDisablesTheListsButOkStillStores) {
+  store.config.Set("MusicLastOutputTypeData", 2);
+  HWND hWnd = Open();
+  for (int id : {IDC_MP3_MODE, IDC_MP3_SAMPLING_RATE, IDC_MP3_CHANNEL, IDC_MP3_QUALITY,
+                 IDC_MP3_BITRATE})
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hWnd, id))) << id;
+  Click(hWnd, IDOK);
+  EXPECT_EQ(44100, store.config.Int("UserMP3SamplingRate"));
+}
+
+TEST_F(Mp3Dialog, OkStoresTheChoicesInTheUserKeys) {
+  HWND hWnd = Open();
+  Choose(hWnd, IDC_MP3_MODE, 1);
+  Choose(hWnd, IDC_MP3_CHANNEL, 3);
+  Choose(hWnd, IDC_MP3_BITRATE, 256);
+  Click(hWnd, IDOK);
+  EXPECT_EQ(1, store.config.Int("UserMP3Mode"));
+  EXPECT_EQ(44100, store.config.Int("UserMP3SamplingRate"));
+  EXPECT_EQ(3, store.config.Int("UserMP3Channel"));
+  EXPECT_EQ(2, store.config.Int("UserMP3Quality"));
+  EXPECT_EQ(256, store.config.Int("UserMP3Bitrate"));
+  EXPECT_EQ(192, store.config.Int("MP3Bitrate")) << "the current key is the music module's";
+}
+
+TEST_F(Mp3Dialog, OkWithNoBitRateSelectedKeepsThePreviousValue) {
+  HWND hWnd = Open();
+  SendMessageA(GetDlgItem(hWnd, IDC_MP3_BITRATE), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  Click(hWnd, IDOK);
+  EXPECT_EQ(160, store.config.Int("UserMP3Bitrate")) << "not CB_ERR";
+}
+
+TEST_F(Mp3Dialog, CancelStoresNothing) {
+  HWND hWnd = Open();
+  Choose(hWnd, IDC_MP3_BITRATE, 320);
+  CFakeConfig::IntTable before = store.config.ints;
+  Click(hWnd, IDCANCEL);
+  EXPECT_EQ(before, store.config.ints);
+}
+
+// ---- Output settings ---------------------------------------------------------
+
+OutputTypeEntry Type(int id, const char* audio, const char* video) {
+  OutputTypeEntry entry = {};
+  entry.id = id;
+  lstrcpynA(entry.audioCodec, audio, sizeof(entry.audioCodec));
+  lstrcpynA(entry.videoCodec, video, sizeof(entry.videoCodec));
+  lstrcpynA(entry.description, "test type", sizeof(entry.description));
+  return entry;
+}
+
+class OutputDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    store.config.Set("UseUserDefined", 1);
+    store.config.Set("UseDefaultAudioFormat", 1);
+    store.config.Set("VCDChannel", 2);
+    store.config.Set("VideoSize", (320 << 16) | 240);
+    store.config.Set("VideoBitrate", 512000);
+    store.config.Set("VideoQuality", 40);
+    store.config.Set("VideoFPS", 25);
+    store.config.Set("VideoKeyFrame", 4);
+    store.config.Set("Splitter", 2);
+    store.config.Set("Coach7Bitrate", 1500000);
+    store.config.Set("AudioFormatData", -1);
+  }
+  HWND Open(const OutputTypeEntry& type) {
+    dialog.reset(new COutputSettingsDialog(&store.config, type));
+    EXPECT_TRUE(dialog->CreateModeless(NULL));
+    return dialog->m_hWnd;
+  }
+  void TearDown() override {
+    dialog.reset();
+    EXPECT_TRUE(dialogtest::Boxes().empty()) << "an enumerator failed: " << dialogtest::Boxes()[0];
+  }
+  dialogtest::Store store;
+  std::unique_ptr<COutputSettingsDialog> dialog;
+};
+
+struct TypeCase {
+  const char* name;
+  int type;
+  const char* audioCodec;
+  const char* videoCodec;
+  bool noRecompressionVideo;  // "No Recompression" (-1) is the first video row
+  bool noRecompressionAudio;
+  ComboRows fixedVideo;  // expected rows of the fixed MPEG-4 types, else empty
+  bool parametersEnabled;
+  size_t audioFormats;  // rows of the audio format list
+};
+
+const TypeCase kTypes[] = {
+    {"Avi", 0, "PCM", "MJPEG Compressor", true, true, {}, false, 0},
+    {"PortableMpeg4", 1, "MPEG Layer-3", "MPEG-4", false, false,
+     {{"MPEG-4", 0}, {"XviD MPEG-4 Codec", -1}}, true, 11},
+    {"WindowsMedia", 2, "Windows Media Audio 9", "Windows Media Video 9", false, true, {}, true,
+     31},
+    {"Asf3", 3, "IMA ADPCM", "MJPEG Compressor", true, true, {}, false, 0},
+    {"Mpeg4InAsf", 4, "MPEG-1", "MPEG-4", false, false, {{"MPEG-4", 0}, {"XviD MPEG-4 Codec", -1}},
+     true, 11},
+    {"Mp4", 5, "MPEG4 AAC", "MPEG-4", false, false, {{"MPEG-4", 0}, {"XviD MPEG-4 Codec", -1}},
+     true, 11},
+    {"MobilePhone", 6, "AMR_NB", "MPEG-4", false, false, {{"MPEG-4", 0}, {"XviD MPEG-4 Codec", -1}},
+     true, 2},
+    {"Handheld", 7, "MPEG4 AAC", "MPEG-4", false, false,
+     {{"MPEG-4", 0}, {"XviD MPEG-4 Codec", -1}}, true, 11},
+};
+
+class OutputDialogTypes : public OutputDialog, public ::testing::WithParamInterface<TypeCase> {};
+
+TEST_P(OutputDialogTypes, OfferTheListsOfTheirClass) {
+  const TypeCase& row = GetParam();
+  HWND hWnd = Open(Type(row.type, row.audioCodec, row.videoCodec));
+  EXPECT_EQ(row.type, static_cast<int>(SendMessageA(GetDlgItem(hWnd, IDC_OUTPUT_FORMAT),
+                                                     CB_GETCURSEL, 0, 0)));
+  ComboRows video = Rows(hWnd, IDC_VIDEO_COMPRESSOR);
+  ComboRows audio = Rows(hWnd, IDC_AUDIO_COMPRESSOR);
+  if (row.noRecompressionVideo) {
+    ASSERT_FALSE(video.empty());
+    EXPECT_EQ((ComboRow{"No Recompression", -1}), video[0]);
+  }
+  if (row.noRecompressionAudio) {
+    ASSERT_FALSE(audio.empty());
+    EXPECT_EQ((ComboRow{"No Recompression", -1}), audio[0]);
+  }
+  if (!row.fixedVideo.empty()) {
+    EXPECT_EQ(row.fixedVideo, video);
+    EXPECT_EQ((ComboRows{{"MPEG-1", 1}, {"MPEG Layer-3", 2}, {"PCM", 0}, {"IMA ADPCM", 3}}), audio);
+    // The received codec name preselects its row.
+    EXPECT_EQ(0, Selected(hWnd, IDC_VIDEO_COMPRESSOR));
+  }
+  for (int id : {IDC_VIDEO_SIZE, IDC_VIDEO_BITRATE, IDC_VIDEO_QUALITY, IDC_VIDEO_FPS,
+                 IDC_VIDEO_KEYFRAME, IDC_AUDIO_FORMAT})
+    EXPECT_EQ(row.parametersEnabled, IsWindowEnabled(GetDlgItem(hWnd, id)) != FALSE) << id;
+  EXPECT_EQ(row.audioFormats, Rows(hWnd, IDC_AUDIO_FORMAT).size());
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(hWnd, IDC_APPLY_ALL)));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(hWnd, IDC_VIDEO_COMPRESSOR_SETTING)));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(hWnd, IDC_TWO_PASS)));
+  EXPECT_EQ(std::vector<std::string>{"OutputSettingDlg"}, store.translator.dialogSections);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OutputDialogTypes, ::testing::ValuesIn(kTypes),
+                         [](const ::testing::TestParamInfo<TypeCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST_F(OutputDialog, OpensWithTheCurrentSettings) {
+  HWND hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  EXPECT_EQ((320 << 16) | 240, Selected(hWnd, IDC_VIDEO_SIZE));
+  EXPECT_EQ(512000, Selected(hWnd, IDC_VIDEO_BITRATE));
+  EXPECT_EQ(40, Selected(hWnd, IDC_VIDEO_QUALITY));
+  EXPECT_EQ(25, Selected(hWnd, IDC_VIDEO_FPS));
+  EXPECT_EQ(4, Selected(hWnd, IDC_VIDEO_KEYFRAME));
+  EXPECT_EQ(2, Selected(hWnd, IDC_SPLITTER));
+  EXPECT_EQ(2, Selected(hWnd, IDC_AUDIO_COMPRESSOR)) << "MPEG Layer-3, by the type's codec";
+  EXPECT_EQ(-1, Selected(hWnd, IDC_AUDIO_FORMAT)) << "Default Value";
+  EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(hWnd, IDC_VCD_BOTH));
+}
+
+TEST_F(OutputDialog, TheAudioFormatIsChosenByItsItemData) {
+  // With "Default Value" first, data 3 sits at position 4.
+  store.config.Set("AudioFormatData", 3);
+  HWND hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  EXPECT_EQ(3, Selected(hWnd, IDC_AUDIO_FORMAT));
+  EXPECT_EQ(4, static_cast<int>(SendMessageA(GetDlgItem(hWnd, IDC_AUDIO_FORMAT), CB_GETCURSEL, 0, 0)));
+  store.config.Set("AudioFormatData", 777);
+  Click(hWnd, IDC_OUTPUT_DEFAULT);  // opens again; an unknown value selects the first row
+  EXPECT_EQ(0, static_cast<int>(SendMessageA(GetDlgItem(hWnd, IDC_AUDIO_FORMAT), CB_GETCURSEL, 0, 0)));
+}
+
+TEST_F(OutputDialog, TheMobilePhoneTypeHasItsOwnAudioChoicesAndSize) {
+  HWND hWnd = Open(Type(6, "AMR_NB", "MPEG-4"));
+  EXPECT_EQ((ComboRows{{"Default Value", -1}, {"8000Hz, Mono", 0}}), Rows(hWnd, IDC_AUDIO_FORMAT));
+  EXPECT_EQ((ComboRows{{"176x144", (176 << 16) | 144}}), Rows(hWnd, IDC_VIDEO_SIZE));
+}
+
+TEST_F(OutputDialog, OkStoresTheChoices) {
+  HWND hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  Choose(hWnd, IDC_VIDEO_SIZE, (352 << 16) | 288);
+  Choose(hWnd, IDC_VIDEO_BITRATE, 768000);
+  Choose(hWnd, IDC_VIDEO_QUALITY, 100);
+  Choose(hWnd, IDC_VIDEO_FPS, 30);
+  Choose(hWnd, IDC_VIDEO_KEYFRAME, 10);
+  Choose(hWnd, IDC_SPLITTER, 600);
+  Choose(hWnd, IDC_AUDIO_COMPRESSOR, 1);
+  ComboRows formats = Rows(hWnd, IDC_AUDIO_FORMAT);
+  const int mono44 = RowOf(formats, "44100Hz, Mono");
+  ASSERT_GE(mono44, 1) << "after \"Default Value\"";
+  Choose(hWnd, IDC_AUDIO_FORMAT, formats[mono44].data);
+  Click(hWnd, IDOK);
+  const CFakeConfig& c = store.config;
+  EXPECT_EQ((352 << 16) | 288, c.Int("VideoSize"));
+  EXPECT_EQ(768000, c.Int("VideoBitrate"));
+  EXPECT_EQ(100, c.Int("VideoQuality"));
+  EXPECT_EQ(30, c.Int("VideoFPS"));
+  EXPECT_EQ(10, c.Int("VideoKeyFrame"));
+  EXPECT_EQ(600, c.Int("Splitter"));
+  EXPECT_EQ(0, c.Int("VideoParamCodecIndex"));
+  EXPECT_EQ(1, c.Int("AudioParamCodecIndex"));
+  EXPECT_EQ(mono44, c.Int("AudioFormatIndex"));
+  EXPECT_EQ(formats[mono44].data, c.Int("AudioFormatData"));
+  EXPECT_EQ(44100, c.Int("SamplesPerSecond"));
+  EXPECT_EQ(1, c.Int("NumChannels"));
+  EXPECT_EQ("MPEG-1", dialog->AudioCompressorText());
+  EXPECT_EQ("MPEG-4", dialog->VideoCompressorText());
+}
+
+TEST_F(OutputDialog, CancelStoresNothingButTheVcdChannelClick) {
+  HWND hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  Choose(hWnd, IDC_VIDEO_SIZE, (352 << 16) | 288);
+  Click(hWnd, IDC_VCD_RIGHT);
+  EXPECT_EQ(1, store.config.Int("VCDChannel")) << "stored at once";
+  CFakeConfig::IntTable before = store.config.ints;
+  Click(hWnd, IDCANCEL);
+  EXPECT_EQ(before, store.config.ints);
+  EXPECT_EQ((320 << 16) | 240, store.config.Int("VideoSize"));
+}
+
+TEST_F(OutputDialog, A640x480PortableVideoTakesTheCoachBitRate) {
+  HWND hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  Choose(hWnd, IDC_VIDEO_SIZE, (640 << 16) | 480);
+  EXPECT_EQ(1500000, Selected(hWnd, IDC_VIDEO_BITRATE));
+  store.config.Set("VideoSize", (640 << 16) | 480);
+  Click(hWnd, IDC_OUTPUT_DEFAULT);
+}
+
+TEST_F(OutputDialog, AnotherTypeKeepsItsBitRateAt640x480) {
+  HWND hWnd = Open(Type(4, "MPEG-1", "MPEG-4"));
+  Choose(hWnd, IDC_VIDEO_SIZE, (640 << 16) | 480);
+  EXPECT_EQ(512000, Selected(hWnd, IDC_VIDEO_BITRATE));
+}
+
+TEST_F(OutputDialog, WithoutAUserDefinedTypeTheFormatAndCompressorsAreFixed) {
+  store.config.Set("UseUserDefined", 0);
+  HWND hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  for (int id : {IDC_OUTPUT_FORMAT, IDC_VIDEO_COMPRESSOR, IDC_AUDIO_COMPRESSOR})
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hWnd, id))) << id;
+}
+
+TEST_F(OutputDialog, DefaultStoresTheProfileDefaults) {
+  HWND hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  Click(hWnd, IDC_OUTPUT_DEFAULT);
+  EXPECT_EQ(20971760, store.config.Int("VideoSize"));
+  EXPECT_EQ(20971760, Selected(hWnd, IDC_VIDEO_SIZE));
+  EXPECT_EQ(25, Selected(hWnd, IDC_VIDEO_QUALITY));
+}
+
+TEST_F(OutputDialog, ChangingTheFormatRefillsTheCompressorLists) {
+  HWND hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  Choose(hWnd, IDC_OUTPUT_FORMAT, 0);
+  ComboRows video = Rows(hWnd, IDC_VIDEO_COMPRESSOR);
+  ASSERT_FALSE(video.empty());
+  EXPECT_EQ((ComboRow{"No Recompression", -1}), video[0]);
+  EXPECT_TRUE(Rows(hWnd, IDC_AUDIO_FORMAT).empty());
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hWnd, IDC_VIDEO_SIZE)));
+}
+
+TEST_F(OutputDialog, OkWithEmptyListsKeepsTheirKeys) {
+  // AVI: no audio format rows; the audio format keys stay as they were.
+  store.config.Set("AudioFormatIndex", 5);
+  store.config.Set("AudioFormatData", 5);
+  HWND hWnd = Open(Type(0, "PCM", "MJPEG Compressor"));
+  Click(hWnd, IDOK);
+  EXPECT_EQ(5, store.config.Int("AudioFormatIndex"));
+  EXPECT_EQ(5, store.config.Int("AudioFormatData"));
+}
+
+// ---- Compressor enumeration on this platform ---------------------------------
+
+class CompressorCombos : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    combo = CreateWindowExA(0, "COMBOBOX", "", CBS_DROPDOWNLIST, 0, 0, 100, 100, NULL, NULL,
+                            GetModuleHandleA(NULL), NULL);
+  }
+  void TearDown() override { DestroyWindow(combo); }
+  ComboRows Filled(const TextList& names, const GUID& category) {
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    EXPECT_EQ(1, FillCompressorCombo(CComboBox(combo), names, category));
+    ComboRows rows;
+    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char text[512] = {0};
+      SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+      rows.push_back({text, static_cast<INT_PTR>(SendMessageA(combo, CB_GETITEMDATA, i, 0))});
+    }
+    return rows;
+  }
+  dialogtest::Store store;
+  HWND combo = NULL;
+};
+
+TEST_F(CompressorCombos, ShowEveryInstalledDeviceAtItsPosition) {
+  for (const GUID* category : {&CLSID_VideoCompressorCategory, &CLSID_AudioCompressorCategory}) {
+    std::vector<DeviceEntry> devices;
+    ListDevices(*category, &devices);
+    ComboRows rows = Filled({}, *category);
+    ComboRows expected;
+    for (const DeviceEntry& device : devices)
+      if (device.named) expected.push_back({device.name, device.position});
+    EXPECT_EQ(expected, rows);
+  }
+  EXPECT_TRUE(dialogtest::Boxes().empty());
+}
+
+TEST_F(CompressorCombos, ANameListShowsOnlyTheLastDeviceWithItsPosition) {
+  std::vector<DeviceEntry> devices;
+  ListDevices(CLSID_VideoCompressorCategory, &devices);
+  if (devices.empty() || !devices.back().named) GTEST_SKIP() << "no named video compressor";
+  EXPECT_EQ((ComboRows{{devices.back().name, devices.back().position}}),
+            Filled({devices.back().name}, CLSID_VideoCompressorCategory));
+}
+
+TEST_F(CompressorCombos, WindowsMediaCodecListsCopeWithNone) {
+  std::vector<std::string> codecs;
+  BOOL asked = ListWmCodecNames(MEDIATYPE_Audio, &codecs);
+  int filled = FillWMCodecCombo(CComboBox(combo), {}, MEDIATYPE_Audio);
+  EXPECT_EQ(asked ? 1 : 0, filled);
+  EXPECT_EQ(static_cast<int>(WmCodecRows(codecs, {}).size()),
+            static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0)));
+}
+
+// ---- About -------------------------------------------------------------------
+
+int g_shellCalls = 0;
+HINSTANCE WINAPI FailShell(HWND, const char*, const char*, const char*, const char*, int) {
+  ++g_shellCalls;
+  return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_NOASSOC));
+}
+HINSTANCE WINAPI OpenShell(HWND, const char*, const char*, const char*, const char*, int) {
+  ++g_shellCalls;
+  return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+}
+UINT WINAPI FailExec(const char*, UINT) { return 0; }
+
+class AboutDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_shellCalls = 0;
+    VrcSetShellExecuteSeam(OpenShell);
+    VrcSetWinExecSeam(FailExec);
+    store.config.SetText("OEMAppName", "Varno Reel Craft V2.0");
+  }
+  HWND Open(const AboutTexts& texts) {
+    dialog.reset(new CAboutDialog(&store.config, texts));
+    EXPECT_TRUE(dialog->CreateModeless(NULL));
+    return dialog->m_hWnd;
+  }
+  dialogtest::Store store;
+  std::unique_ptr<CAboutDialog> dialog;
+};
+
+TEST_F(AboutDialog, ShowsTheVersionFileTexts) {
+  HWND hWnd = Open({"Varno Reel Craft V2.0.17", "(C) Someone", "https://v.example/",
+                    "help@v.example"});
+  char title[260] = {0};
+  GetWindowTextA(hWnd, title, sizeof(title));
+  EXPECT_STREQ("About Varno Reel Craft V2.0", title);
+  EXPECT_EQ("Varno Reel Craft V2.0.17", ItemText(hWnd, IDC_ABOUT_VERSION));
+  EXPECT_EQ("(C) Someone", ItemText(hWnd, IDC_ABOUT_NOTICE));
+  EXPECT_EQ("https://v.example/", ItemText(hWnd, IDC_ABOUT_WEBSITE));
+  EXPECT_EQ("https://v.example/", dialog->WebLink().GetTarget());
+  EXPECT_EQ("help@v.example", ItemText(hWnd, IDC_ABOUT_EMAIL));
+  EXPECT_EQ("mailto:help@v.example", dialog->MailLink().GetTarget());
+  EXPECT_EQ(std::vector<std::string>{"AboutDialogBox"}, store.translator.dialogSections);
+}
+
+TEST_F(AboutDialog, WithoutAddressesTheLinksKeepTheirTextsAndTheBuiltInTargets) {
+  HWND hWnd = Open({});
+  EXPECT_EQ("Varno Reel Craft V2.0", ItemText(hWnd, IDC_ABOUT_VERSION));
+  EXPECT_EQ("https://www.varnomedia.com", ItemText(hWnd, IDC_ABOUT_WEBSITE));
+  EXPECT_EQ(CAboutDialog::kBuiltInWebSite, dialog->WebLink().GetTarget());
+  EXPECT_EQ(std::string("mailto:") + CAboutDialog::kBuiltInSupportMail,
+            dialog->MailLink().GetTarget());
+  EXPECT_NE(nullptr, dialog->WebLink().GetToolTip());
+}
+
+TEST_F(AboutDialog, ALinkThatCannotOpenStaysUnvisited) {
+  VrcSetShellExecuteSeam(FailShell);
+  Open({});
+  EXPECT_FALSE(dialog->WebLink().Open());
+  EXPECT_FALSE(dialog->WebLink().IsVisited());
+  EXPECT_NE(CHyperLink::kVisitedColour, dialog->WebLink().TextColour());
+  EXPECT_EQ(1u, dialogtest::Boxes().size()) << "the reason is shown";
+}
+
+TEST_F(AboutDialog, SpaceOnTheFocusedLinkOpensIt) {
+  Open({});
+  HWND link = dialog->MailLink().m_hWnd;
+  SetFocus(link);
+  SendMessageA(link, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(1, g_shellCalls);
+  EXPECT_TRUE(dialog->MailLink().IsVisited());
+  EXPECT_EQ(CHyperLink::kFocusColour, dialog->MailLink().TextColour()) << "focused and pressed";
+  SetFocus(dialog->m_hWnd);
+  EXPECT_EQ(CHyperLink::kVisitedColour, dialog->MailLink().TextColour());
+}
+
+TEST_F(AboutDialog, AClickOpensOnRelease) {
+  Open({});
+  HWND link = dialog->WebLink().m_hWnd;
+  SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  EXPECT_EQ(0, g_shellCalls);
+  SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ(1, g_shellCalls);
+  EXPECT_EQ(link, GetFocus()) << "a click takes the focus";
+}
+
+// ---- Modal runs --------------------------------------------------------------
+
+struct ModalCase {
+  const char* name;
+  std::function<int(HWND, IVarnoConfigEx*)> run;
+};
+
+const ModalCase kModal[] = {
+    {"About", [](HWND owner, IVarnoConfigEx* c) { return RunAboutDialog(owner, c, CVersionInfoFile()); }},
+    {"Options", [](HWND owner, IVarnoConfigEx* c) { return RunOptionsDialog(owner, c); }},
+    {"Mp3", [](HWND owner, IVarnoConfigEx* c) { return RunMp3SettingsDialog(owner, c); }},
+    {"OutputSettings",
+     [](HWND owner, IVarnoConfigEx* c) {
+       return RunOutputSettingsDialog(owner, c, Type(1, "MPEG Layer-3", "MPEG-4"));
+     }},
+};
+
+class ModalRun : public ::testing::TestWithParam<ModalCase> {};
+
+TEST_P(ModalRun, DisablesItsOwnerWhileItIsUp) {
+  dialogtest::Store store;
+  bool looked = false, ownerDisabled = false;
+  HWND ownerSeen = NULL, expectedOwner = NULL;
+  int result = dialogtest::RunModal(
+      [&](HWND owner) {
+        expectedOwner = owner;
+        return GetParam().run(owner, &store.config);
+      },
+      [&](HWND dialog, HWND owner) {
+        ownerSeen = GetWindow(dialog, GW_OWNER);
+        ownerDisabled = !IsWindowEnabled(owner);
+      },
+      &looked);
+  ASSERT_TRUE(looked) << "the dialog was shown";
+  EXPECT_EQ(expectedOwner, ownerSeen);
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_EQ(std::string(GetParam().name) == "About" ? 0 : IDCANCEL, result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ModalRun, ::testing::ValuesIn(kModal),
+                         [](const ::testing::TestParamInfo<ModalCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST(SettingsDialogOwner, IsTheActiveWindowsRootOwner) {
+  HWND main = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100,
+                              100, NULL, NULL, GetModuleHandleA(NULL), NULL);
+  HWND popup = CreateWindowExA(0, "STATIC", "popup", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, main,
+                               NULL, GetModuleHandleA(NULL), NULL);
+  SetActiveWindow(popup);
+  EXPECT_EQ(main, SettingsDialogOwner());
+  DestroyWindow(popup);
+  DestroyWindow(main);
+}
+
+}  // namespace
