@@ -54,24 +54,45 @@ class Window:
 
 def read_layout(path):
     windows = []
+    groups = {}
+    group = None
     with open(path, encoding="utf-8") as f:
-        for number, line in enumerate(f, 1):
-            words = shlex.split(line, comments=True)
-            if not words:
+        lines = list(enumerate(f, 1))
+    pending = list(reversed(lines))
+    while pending:
+        number, line = pending.pop()
+        words = shlex.split(line, comments=True)
+        if not words:
+            continue
+        if group is not None:
+            if words == ["end"]:
+                group = None
+            else:
+                groups[group].append((number, line))
+            continue
+        try:
+            if words[0] == "group":
+                group = words[1]
+                groups[group] = []
                 continue
-            try:
-                if words[0] == "window":
-                    props = dict(w.split("=", 1) for w in words[4:])
-                    windows.append(Window(words[1], int(words[2]), int(words[3]), props))
-                    continue
-                kind, name = words[0], words[1]
-                rect = tuple(int(v) for v in words[2:6])
-                props = dict(w.split("=", 1) for w in words[6:])
-            except (ValueError, IndexError) as error:
-                sys.exit("%s:%d: %s" % (path, number, error))
-            if not windows or len(rect) != 4:
-                sys.exit("%s:%d: a control line needs a window and four numbers" % (path, number))
-            windows[-1].controls.append(Control(windows[-1], kind, name, rect, props))
+            if words[0] == "use":
+                values = dict(w.split("=", 1) for w in words[2:])
+                for inner in reversed(groups[words[1]]):
+                    text = re.sub(r"\$(\w+)", lambda m: values[m.group(1)], inner[1])
+                    pending.append((inner[0], text))
+                continue
+            if words[0] == "window":
+                props = dict(w.split("=", 1) for w in words[4:])
+                windows.append(Window(words[1], int(words[2]), int(words[3]), props))
+                continue
+            kind, name = words[0], words[1]
+            rect = tuple(int(v) for v in words[2:6])
+            props = dict(w.split("=", 1) for w in words[6:])
+        except (ValueError, IndexError, KeyError) as error:
+            sys.exit("%s:%d: %s" % (path, number, error))
+        if not windows or len(rect) != 4:
+            sys.exit("%s:%d: a control line needs a window and four numbers" % (path, number))
+        windows[-1].controls.append(Control(windows[-1], kind, name, rect, props))
     return windows
 
 
