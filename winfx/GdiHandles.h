@@ -1,5 +1,6 @@
 // Holders for device contexts and GDI objects: each releases or deletes its
-// handle when it goes out of scope, and puts back what it selected.
+// handle when it goes out of scope, and puts back what it selected. A bitmap
+// is attached to its holder with Reset and handed on with Detach.
 #pragma once
 #include <windows.h>
 
@@ -20,6 +21,30 @@ typedef CGdiObject<HBITMAP> CBitmapHandle;
 typedef CGdiObject<HFONT> CFontHandle;
 typedef CGdiObject<HRGN> CRgnHandle;
 typedef CGdiObject<HBRUSH> CBrushHandle;
+
+struct CursorTraits {
+  static HCURSOR None() { return NULL; }
+  static bool IsValid(HCURSOR h) { return h != NULL; }
+  static bool Free(HCURSOR h) { return DestroyCursor(h) != FALSE; }
+};
+// A cursor loaded from a file (never a shared system cursor).
+typedef CHolder<HCURSOR, CursorTraits> CCursorHandle;
+
+// The DC of a whole window, non-client area included (GetWindowDC).
+class CWindowDC {
+ public:
+  explicit CWindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(GetWindowDC(hWnd)) {}
+  ~CWindowDC() {
+    if (m_hDC) ReleaseDC(m_hWnd, m_hDC);
+  }
+  CWindowDC(const CWindowDC&) = delete;
+  CWindowDC& operator=(const CWindowDC&) = delete;
+  operator HDC() const { return m_hDC; }
+
+ private:
+  HWND m_hWnd;
+  HDC m_hDC;
+};
 
 // The client-area DC of a window (GetDC / ReleaseDC).
 class CClientDC {
