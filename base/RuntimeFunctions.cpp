@@ -28,3 +28,9 @@ PFN_HtmlHelpA RuntimeHtmlHelpA() {
   static PFN_HtmlHelpA function = reinterpret_cast<PFN_HtmlHelpA>(LookUp("hhctrl.ocx", "HtmlHelpA"));
   return function;
 }
+
+PFN_SetWindowTheme RuntimeSetWindowTheme() {
+  static PFN_SetWindowTheme function =
+      reinterpret_cast<PFN_SetWindowTheme>(LookUp("uxtheme.dll", "SetWindowTheme"));
+  return function;
+}

@@ -20,3 +20,8 @@ PFN_WMCreateProfileManager RuntimeWMCreateProfileManager();
 // hhctrl.ocx: the help viewer.
 typedef HWND(WINAPI* PFN_HtmlHelpA)(HWND caller, const char* file, UINT command, DWORD_PTR data);
 PFN_HtmlHelpA RuntimeHtmlHelpA();
+
+// UxTheme.dll: switches visual styles off for one window.
+typedef HRESULT(WINAPI* PFN_SetWindowTheme)(HWND window, const wchar_t* appName,
+                                            const wchar_t* idList);
+PFN_SetWindowTheme RuntimeSetWindowTheme();

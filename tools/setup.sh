@@ -3,7 +3,8 @@
 # all there already: the MinGW-w64 cross compiler, Wine (32-bit), Xvfb,
 # GoogleTest sources, the i386 GStreamer plugins that Wine's DirectShow decodes
 # through, Debian's ffmpeg (test media), chmcmd (help files) and the Windows
-# ffmpeg.exe that the encoder stand-in drives.
+# ffmpeg.exe that the encoder stand-in drives; python3, librsvg's rsvg-convert,
+# ImageMagick and the DejaVu fonts render the skins from their SVG sources.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -12,6 +13,7 @@ sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 packages=(
   cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32 xvfb xauth googletest ffmpeg fp-utils
+  python3 librsvg2-bin imagemagick fonts-dejavu-core
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
   gstreamer1.0-plugins-bad:i386 gstreamer1.0-plugins-ugly:i386
   gstreamer1.0-libav:i386

@@ -32,8 +32,10 @@ HBITMAP BitmapFromStream(IStream* stream) {
   if (FAILED(load(stream, 0, FALSE, kIID_IPicture, picture.Out())) || !picture) return NULL;
   HBITMAP bitmap = NULL;
   OLE_HANDLE handle = 0;
+  // Always a copy of its own: the picture frees its bitmap when it goes,
+  // and a copy that may hand back the original would go with it.
   if (SUCCEEDED(picture->get_Handle(&handle)) && handle)
-    bitmap = (HBITMAP)CopyImage((HANDLE)(UINT_PTR)handle, IMAGE_BITMAP, 0, 0, LR_COPYRETURNORG);
+    bitmap = (HBITMAP)CopyImage((HANDLE)(UINT_PTR)handle, IMAGE_BITMAP, 0, 0, 0);
   return bitmap;
 }
 

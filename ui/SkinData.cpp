@@ -1,6 +1,7 @@
 #include "ui/SkinData.h"
 
 #include <stdlib.h>
+#include <string.h>
 
 namespace {
 
@@ -15,27 +16,74 @@ void Trim(std::string& text) {
   text = text.substr(first, last - first + 1);
 }
 
+int NextNumber(std::string& rest) { return atoi(NextSkinField(rest).c_str()); }
+
 }  // namespace
 
-std::string CSkinDataReader::NextField() {
-  size_t comma = m_text.find(',');
+std::string NextSkinField(std::string& rest) {
+  size_t comma = rest.find(',');
   std::string field;
   if (comma == std::string::npos) {
-    field = m_text;
-    m_text.clear();
+    field = rest;
+    rest.clear();
   } else {
-    field = m_text.substr(0, comma);
-    m_text.erase(0, comma + 1);
+    field = rest.substr(0, comma);
+    rest.erase(0, comma + 1);
   }
-  Trim(m_text);
+  Trim(rest);
   return field;
 }
 
-int CSkinDataReader::NextInt() { return atoi(NextField().c_str()); }
+RECT ParseSkinRect(std::string& rest) {
+  int x = NextNumber(rest);
+  int y = NextNumber(rest);
+  int w = NextNumber(rest);
+  int h = NextNumber(rest);
+  RECT r = {x, y, x + w, y + h};
+  return r;
+}
 
-COLORREF CSkinDataReader::NextColor() {
-  int r = NextInt();
-  int g = NextInt();
-  int b = NextInt();
+COLORREF ReadSkinColour(std::string& rest) {
+  int r = NextNumber(rest);
+  int g = NextNumber(rest);
+  int b = NextNumber(rest);
   return RGB(r & 0xFF, g & 0xFF, b & 0xFF);
 }
+
+RECT* ReadSkinInsets(RECT* out, std::string& rest) {
+  out->left = NextNumber(rest);
+  out->top = NextNumber(rest);
+  out->right = NextNumber(rest);
+  out->bottom = NextNumber(rest);
+  return out;
+}
+
+int CountSkinFields(const std::string& line) {
+  if (line.empty()) return 0;
+  int count = 1;
+  for (char c : line)
+    if (c == ',') ++count;
+  return count;
+}
+
+std::string SkinFolderOf(const std::string& path) {
+  char full[MAX_PATH] = "";
+  char* name = NULL;
+  DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, &name);
+  std::string folder = (length > 0 && length < MAX_PATH) ? std::string(full) : path;
+  size_t slash = folder.find_last_of("\\/");
+  folder = slash == std::string::npos ? std::string() : folder.substr(0, slash);
+  while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+  return folder + "\\";
+}
+
+std::string& ToUpperSkinName(std::string& name) {
+  if (!name.empty()) CharUpperBuffA(&name[0], static_cast<DWORD>(name.size()));
+  return name;
+}
+
+bool SameSkinName(const std::string& a, const std::string& b) {
+  return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+int CSkinDataReader::NextInt() { return NextNumber(m_text); }

@@ -1,5 +1,6 @@
 // Holders for device contexts and GDI objects: each releases or deletes its
-// handle when it goes out of scope, and puts back what it selected.
+// handle when it goes out of scope, and puts back what it selected. A bitmap
+// is attached to its holder with Reset and handed on with Detach.
 #pragma once
 #include <windows.h>
 
@@ -26,10 +27,25 @@ struct CursorTraits {
   static bool IsValid(HCURSOR h) { return h != NULL; }
   static bool Free(HCURSOR h) { return DestroyCursor(h) != FALSE; }
 };
-
-// An owned cursor made by the program (CopyCursor, CreateCursor), not a
-// shared one of LoadCursor.
+// An owned cursor: one loaded from a file or made by the program (CopyCursor,
+// CreateCursor), never a shared one of LoadCursor.
 typedef CHolder<HCURSOR, CursorTraits> CCursorHandle;
+
+// The DC of a whole window, non-client area included (GetWindowDC).
+class CWindowDC {
+ public:
+  explicit CWindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(GetWindowDC(hWnd)) {}
+  ~CWindowDC() {
+    if (m_hDC) ReleaseDC(m_hWnd, m_hDC);
+  }
+  CWindowDC(const CWindowDC&) = delete;
+  CWindowDC& operator=(const CWindowDC&) = delete;
+  operator HDC() const { return m_hDC; }
+
+ private:
+  HWND m_hWnd;
+  HDC m_hDC;
+};
 
 // The client-area DC of a window (GetDC / ReleaseDC).
 class CClientDC {

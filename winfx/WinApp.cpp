@@ -1,5 +1,7 @@
 #include "winfx/WinApp.h"
 
+#include "winfx/Wnd.h"
+
 namespace {
 CWinFxApp* g_pApp = NULL;
 }
@@ -16,6 +18,7 @@ CWinFxApp::~CWinFxApp() {
 }
 
 BOOL CWinFxApp::PreTranslateMessage(MSG* msg) {
+  if (CWnd::WalkPreTranslateMessage(msg)) return TRUE;
   // A dialog as main window gets its keyboard navigation.
   if (m_hMainWnd && IsWindow(m_hMainWnd) && msg->message >= WM_KEYFIRST &&
       msg->message <= WM_KEYLAST && (msg->hwnd == m_hMainWnd || IsChild(m_hMainWnd, msg->hwnd)))

@@ -11,7 +11,8 @@ class CWinFxApp {
   // FALSE ends the program before the message loop; ExitInstance runs anyway.
   virtual BOOL InitInstance() { return TRUE; }
   virtual int ExitInstance() { return m_nExitCode; }
-  // Every message is offered here first; TRUE means it was consumed.
+  // Every message is offered here first; TRUE means it was consumed. The
+  // windows from the target up its parents are asked first.
   virtual BOOL PreTranslateMessage(MSG* msg);
   // The message loop: ends when WM_QUIT arrives or the main window is gone
   // (the window layer posts WM_QUIT when the main window is destroyed).

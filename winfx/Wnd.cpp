@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "base/Handles.h"
 #include "winfx/WinApp.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
@@ -19,6 +20,18 @@ std::map<HWND, CWnd*>& WindowMap() {
 // The object being created on this thread, attached at its first message
 // (WM_NCCREATE comes after WM_GETMINMAXINFO for some windows).
 CWnd* g_pCreating = NULL;
+
+// The object that a system-class window is subclassed onto by the creation
+// hook, and the hook while it is set.
+CWnd* g_pSubclassing = NULL;
+HHOOK g_hCreationHook = NULL;
+
+struct HookTraits {
+  static HHOOK None() { return NULL; }
+  static bool IsValid(HHOOK h) { return h != NULL; }
+  static bool Free(HHOOK h) { return UnhookWindowsHookEx(h) != FALSE; }
+};
+typedef CHolder<HHOOK, HookTraits> CHookHandle;
 
 }  // namespace
 
@@ -84,17 +97,48 @@ BOOL CWnd::Create(const char* className, const char* title, DWORD style, const R
     }
     return TRUE;
   }
-  // A system control class: made first, then subclassed onto this object.
+  // A system control class: subclassed onto this object by a creation hook
+  // as soon as the window exists, before its WM_NCCREATE.
+  CWnd* previous = g_pSubclassing;
+  HHOOK previousHook = g_hCreationHook;
+  g_pSubclassing = this;
+  CHookHandle hook(SetWindowsHookExA(WH_CBT, CreationHook, NULL, GetCurrentThreadId()));
+  g_hCreationHook = hook;
   HWND hWnd = CreateWindowExA(exStyle, className, title ? title : "", style, rect.left, rect.top,
                               rect.right - rect.left, rect.bottom - rect.top, parent,
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                               WinFxModuleInstance(), NULL);
-  if (!hWnd) return FALSE;
-  if (!Subclass(hWnd)) {
+  hook.Free();
+  g_hCreationHook = previousHook;
+  g_pSubclassing = previous;
+  if (!hWnd) {
+    if (m_hWnd) Detach();
+    return FALSE;
+  }
+  // Without the hook (refused by the system) the window is subclassed now.
+  if (!m_hWnd && !Subclass(hWnd)) {
     ::DestroyWindow(hWnd);
     return FALSE;
   }
-  return TRUE;
+  return m_hWnd == hWnd;
+}
+
+LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && g_pSubclassing && !g_pSubclassing->m_hWnd) {
+    CWnd* wnd = g_pSubclassing;
+    g_pSubclassing = NULL;  // only the first window: the control itself
+    wnd->Subclass(reinterpret_cast<HWND>(wParam));
+  }
+  return CallNextHookEx(g_hCreationHook, code, wParam, lParam);
+}
+
+BOOL CWnd::WalkPreTranslateMessage(MSG* msg) {
+  if (!msg) return FALSE;
+  for (HWND hWnd = msg->hwnd; hWnd; hWnd = GetParent(hWnd)) {
+    CWnd* wnd = FromHandle(hWnd);
+    if (wnd && wnd->PreTranslateMessage(msg)) return TRUE;
+  }
+  return FALSE;
 }
 
 BOOL CWnd::Subclass(HWND hWnd) {
@@ -138,6 +182,10 @@ BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
   else if (message == WM_COMMAND)
     child = reinterpret_cast<HWND>(lParam);  // NULL for menus and accelerators
+  else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+    child = reinterpret_cast<HWND>(lParam);
+  else if (message == WM_HSCROLL || message == WM_VSCROLL)
+    child = reinterpret_cast<HWND>(lParam);  // NULL for the window's own scroll bars
   CWnd* target = FromHandle(child);
   return target && target->OnChildNotify(message, wParam, lParam, result);
 }

@@ -2,9 +2,10 @@
 // HWND-to-object map. A window is either created by the framework (the static
 // window procedure attaches the object at WM_NCCREATE) or an existing control
 // subclassed onto an object. Notifications that a child sends to its parent
-// (WM_NOTIFY, WM_DRAWITEM, WM_COMMAND from a control) are first offered to the
-// child's own object, found by the child's handle - never by control id, since
-// skinned children all carry id 0.
+// (WM_NOTIFY, WM_DRAWITEM, WM_COMMAND from a control, WM_CTLCOLOR*, and
+// WM_HSCROLL / WM_VSCROLL from a trackbar or scroll-bar control) are first
+// offered to the child's own object, found by the child's handle - never by
+// control id, since skinned children all carry id 0.
 #pragma once
 #include <windows.h>
 
@@ -17,7 +18,9 @@ class CWnd {
   CWnd& operator=(const CWnd&) = delete;
 
   // className NULL gives the framework's default child class of the module
-  // that links this code. FALSE when the window could not be made.
+  // that links this code; a system class is subclassed onto this object while
+  // it is being created, so either way the object sees WM_NCCREATE and
+  // WM_CREATE. FALSE when the window could not be made.
   BOOL Create(const char* className, const char* title, DWORD style, const RECT& rect,
               HWND parent, UINT id, DWORD exStyle = 0);
   // Attaches an existing window and routes its messages through WindowProc;
@@ -26,6 +29,12 @@ class CWnd {
   // Gives the window its own procedure back and detaches it.
   HWND Unsubclass();
   virtual BOOL DestroyWindow();
+
+  // A message before it is dispatched: TRUE when this window consumed it.
+  virtual BOOL PreTranslateMessage(MSG*) { return FALSE; }
+  // Offers the message to the object of its target window, then to those of
+  // the target's parents in turn, until one consumes it.
+  static BOOL WalkPreTranslateMessage(MSG* msg);
 
   operator HWND() const { return m_hWnd; }
   // The object of a window of this module's map; NULL for any other window.
@@ -54,6 +63,7 @@ class CWnd {
 
  private:
   static LRESULT CALLBACK StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
   static BOOL RegisterDefaultClass();
   static BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   void Attach(HWND hWnd);

@@ -17,8 +17,15 @@ class CProbeWnd : public CWnd {
  public:
   std::vector<UINT> reflected;
   std::vector<UINT> messages;
+  std::vector<UINT> pretranslated;
   bool ncDestroyed = false;
   LRESULT answer = 0;
+  BOOL consume = FALSE;
+
+  BOOL PreTranslateMessage(MSG* msg) override {
+    pretranslated.push_back(msg->message);
+    return consume;
+  }
 
  protected:
   BOOL OnChildNotify(UINT message, WPARAM, LPARAM, LRESULT* result) override {
@@ -103,6 +110,58 @@ TEST(WindowLayer, SubclassedControlKeepsItsOwnBehaviourAndCanBeReleased) {
   DestroyWindow(hWnd);
 }
 
+TEST(WindowLayer, ASubclassedControlSeesItsOwnCreation) {
+  CProbeWnd button;
+  ASSERT_TRUE(button.Create("BUTTON", "one", WS_POPUP | BS_OWNERDRAW, kRect, NULL, 0));
+  EXPECT_TRUE(Received(button.messages, WM_NCCREATE));
+  EXPECT_TRUE(Received(button.messages, WM_CREATE));
+  EXPECT_EQ(&button, CWnd::FromHandle(button.m_hWnd));
+  CProbeWnd nothing;
+  EXPECT_FALSE(nothing.Create("NoSuchClass", "", WS_POPUP, kRect, NULL, 0));
+  EXPECT_EQ(NULL, nothing.m_hWnd);
+  button.DestroyWindow();
+}
+
+TEST(WindowLayer, ColourAndScrollNotificationsGoToTheChildByHandle) {
+  CProbeWnd parent, child;
+  ASSERT_TRUE(parent.Create(NULL, "parent", WS_POPUP, kRect, NULL, 0));
+  ASSERT_TRUE(child.Create("BUTTON", "", WS_CHILD, kRect, parent.m_hWnd, 0));
+  child.answer = 7;
+  HDC dc = GetDC(parent.m_hWnd);
+  EXPECT_EQ(7, parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                  reinterpret_cast<LPARAM>(child.m_hWnd)));
+  parent.SendMessage(WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(child.m_hWnd));
+  ReleaseDC(parent.m_hWnd, dc);
+  parent.SendMessage(WM_HSCROLL, SB_THUMBTRACK, reinterpret_cast<LPARAM>(child.m_hWnd));
+  parent.SendMessage(WM_VSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(child.m_hWnd));
+  EXPECT_EQ((std::vector<UINT>{WM_CTLCOLORSTATIC, WM_CTLCOLORLISTBOX, WM_HSCROLL, WM_VSCROLL}),
+            child.reflected);
+  parent.SendMessage(WM_VSCROLL, SB_ENDSCROLL, 0);
+  EXPECT_EQ(4u, child.reflected.size()) << "the window's own scroll bar is its own";
+  parent.DestroyWindow();
+}
+
+TEST(WindowLayer, PreTranslationWalksFromTheTargetUpItsParents) {
+  CProbeWnd top, middle, leaf;
+  ASSERT_TRUE(top.Create(NULL, "top", WS_POPUP, kRect, NULL, 0));
+  ASSERT_TRUE(middle.Create(NULL, NULL, WS_CHILD, kRect, top.m_hWnd, 0));
+  ASSERT_TRUE(leaf.Create(NULL, NULL, WS_CHILD, kRect, middle.m_hWnd, 0));
+  MSG msg = {};
+  msg.hwnd = leaf.m_hWnd;
+  msg.message = WM_MOUSEMOVE;
+  EXPECT_FALSE(CWnd::WalkPreTranslateMessage(&msg));
+  EXPECT_EQ(1u, leaf.pretranslated.size());
+  EXPECT_EQ(1u, middle.pretranslated.size());
+  EXPECT_EQ(1u, top.pretranslated.size());
+  middle.consume = TRUE;
+  CWinFxApp app;
+  EXPECT_TRUE(app.PreTranslateMessage(&msg)) << "the application asks the windows first";
+  EXPECT_EQ(2u, middle.pretranslated.size());
+  EXPECT_EQ(1u, top.pretranslated.size()) << "consumed below, the top is not asked";
+  top.DestroyWindow();
+}
+
 TEST(WindowLayer, DestroyingTheMainWindowEndsTheMessageLoop) {
   CWinFxApp app;
   CProbeWnd main, other;
@@ -150,6 +209,18 @@ TEST(WindowLayer, DialogFromTheModulesTemplateIsMappedAndReflects) {
   CProbeDialog missing(9999);
   EXPECT_FALSE(missing.CreateModeless(NULL));
   EXPECT_FALSE(missing.initialised);
+}
+
+TEST(WindowLayer, AChildDialogFromATemplateSitsInItsParent) {
+  CProbeWnd parent;
+  ASSERT_TRUE(parent.Create(NULL, "parent", WS_POPUP, kRect, NULL, 0));
+  CProbeDialog page(102);
+  ASSERT_TRUE(page.CreateModeless(parent.m_hWnd));
+  EXPECT_TRUE(page.initialised);
+  EXPECT_EQ(parent.m_hWnd, GetParent(page.m_hWnd));
+  EXPECT_TRUE(GetWindowLongPtrA(page.m_hWnd, GWL_STYLE) & WS_CHILD);
+  parent.DestroyWindow();
+  EXPECT_EQ(NULL, page.m_hWnd) << "the page goes with its parent";
 }
 
 TEST(WindowLayer, MenuComesFromTheGivenModuleAndGoesWithItsHolder) {

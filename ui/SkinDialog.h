@@ -1,0 +1,169 @@
+// CSkinDialog: the base of every skinned window. A dialog from a .rc
+// template that takes its images, shape, frame, cursor and child controls
+// from one window section of skin.ini, owns the controls it makes, and turns
+// what happens to them into named commands through its hooks (ISkinHost).
+// It knows nothing of commands or modules: the application dialog overrides
+// the hooks and sends the names on.
+//
+// Bad skin data is a file a user can edit: a missing image, a line that
+// stops before its rectangle, a rectangle outside the window image or a
+// section of an unknown control kind is logged and passed over, and the
+// window comes up with what is left. SkinProblems() lists what was passed
+// over at the last load.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/SkinButton.h"
+#include "ui/SkinCursor.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinFrame.h"
+#include "ui/SkinHost.h"
+#include "ui/SkinImageList.h"
+#include "ui/SkinIniReader.h"
+#include "ui/SkinLines.h"
+#include "winfx/Dialog.h"
+#include "winfx/GdiHandles.h"
+
+// A [STRINGSINFO] text painted on the window itself.
+struct SkinPaintedString {
+  std::string text;
+  CFontHandle font;
+  COLORREF colour;
+  RECT rect;
+  int format;
+  CBitmapHandle background;  // the Main image under rect (Windowtype 0 only)
+};
+
+class CSkinDialog : public CDialog, public ISkinHost {
+ public:
+  enum Image { kMain, kOver, kDown, kDisabled, kNormalNoAdvancedPanel, kImageCount };
+
+  CSkinDialog(HINSTANCE instance, UINT templateId);
+  ~CSkinDialog() override;
+
+  // The full path of skin.ini and this window's section; loads the image
+  // list, the enumerations and the fonts of that file.
+  void SetSkinFiles(const char* skinFile, const char* section);
+  const std::string& GetSkinFile() const { return m_skinFile; }
+  const std::string& GetSection() const { return m_section; }
+  std::string GetSkinFolder() const;
+
+  // Destroys every control and painted string.
+  void ReleaseControls();
+  // Applies the mask bitmap named by that key of the window section; false
+  // for an empty key or a mask that does not load.
+  bool SwitchMask(const char* key);
+  // The first button (trackbar) of that name, case ignored, where its state
+  // differs.
+  void EnableButtonByName(const char* name, BOOL enabled);
+  // The first button of that name takes the image list's image (a strip of
+  // four looks when it is four buttons wide), or, for an empty image name,
+  // its looks cut again from the window images.
+  void SetButtonImage(const char* name, const char* imageName);
+  BOOL LoadNamedImage(const char* name, CBitmapHandle* bmp) const;
+  void GetEnumText(std::string* out, const char* enumName, int value) const;
+
+  // The frame and the control layout.
+  void PaintFrame(HDC dc);
+  void GetBodyRect(RECT* out) const;
+  int GetBorderWidth() const;
+  void MapSkinRect(RECT* out, const RECT* skinRect) const;
+  void RelayoutControls();
+
+  // The hooks, in slot order; the base answers nothing where the
+  // application dialog sends a command.
+  void OnProgressCommand(const char*, int) override {}
+  void OnSkinCommand(const char*) override {}
+  void OnButtonClicked(int index) override;
+  void OnTrackbarCommand(const char*, int, int) override {}
+  void OnTrackbarEvent(int, int, int) override {}
+  void OnLabelCommand(const char*) override {}
+  void OnLabelClicked(int) override {}
+  void OnDropDownCommand(const char*, int) override {}
+  void OnDropDownSelected(int) override {}
+  void OnControlMouseMove(const char*, UINT, POINT) override {}
+  void OnEditChanged(const char*, const char*) override {}
+  void OnEditSetFocus() override {}
+  void OnEditKillFocus() override {}
+  std::string GetEmptyString(const char*) override { return ""; }
+  void ApplyWindowRegion(HBITMAP mask) override;
+  BOOL LoadSkin() override;
+  void TranslateToolTip(std::string&) override {}
+  void OnProgressChanged(int, int) override {}
+
+  int GetWindowType() const { return m_windowType; }
+  bool HasAdvancedPanel() const { return m_advancedPanel; }
+  HBITMAP GetImage(Image image) const { return m_images[image]; }
+  const CSkinFrame& GetFrame() const { return m_frame; }
+  const std::vector<std::unique_ptr<CSkinPushButton>>& Buttons() const { return m_buttons; }
+  const std::vector<std::unique_ptr<SkinPaintedString>>& PaintedStrings() const {
+    return m_strings;
+  }
+  const std::vector<std::string>& SkinProblems() const { return m_problems; }
+  HWND GetToolTip() const { return m_hToolTip; }
+
+  // The lines of the control kinds whose controls come with their own
+  // classes, read and checked like the others and kept for them.
+  std::vector<SkinLabelLine> labelLines;
+  std::vector<SkinTrackbarLine> trackbarLines;
+  std::vector<SkinProgressLine> progressLines;
+  std::vector<SkinEditLine> editLines;
+  std::vector<SkinListBoxLine> listBoxLines;
+  std::vector<SkinDropDownLine> dropDownLines;
+
+ protected:
+  BOOL OnInit() override;
+  INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  BOOL PreTranslateMessage(MSG* msg) override;
+
+  // The factories, one per control section, run in the skin file's order.
+  virtual void CreateButtons(const std::vector<std::string>& lines);
+  virtual void CreateLabels(const std::vector<std::string>& lines);
+  virtual void CreateTrackbars(const std::vector<std::string>& lines);
+  virtual void CreateProgressBars(const std::vector<std::string>& lines);
+  virtual void CreateEdits(const std::vector<std::string>& lines);
+  virtual void CreateListBoxes(const std::vector<std::string>& lines);
+  virtual void CreateDropDowns(const std::vector<std::string>& lines);
+  virtual void CreatePaintedStrings(const std::vector<std::string>& lines);
+
+  // Logs a line or file that the load passes over and keeps it for
+  // SkinProblems().
+  void PassOver(const std::string& what, const std::string& why);
+  // False, with the line passed over, when r does not lie in the Main image.
+  bool RectInWindow(const RECT& r, const std::string& line);
+  void AddToolTip(HWND control, const std::string& text);
+  BOOL LoadSkinBitmap(const std::string& file, CBitmapHandle* bmp, SIZE* size);
+
+  std::string m_skinFile, m_section;
+  CSkinIniReader m_reader;
+  SkinCursorRef m_cursor;
+  int m_windowType;
+  bool m_advancedPanel;
+  int m_buttonAlpha;
+  CBitmapHandle m_images[kImageCount];
+  CSkinFrame m_frame;
+  CSkinImageList m_imageList;
+  CSkinEnumTable m_enums;
+  CSkinFontTable m_fonts;
+  HWND m_hToolTip;  // a popup owned by this window: the system destroys it with it
+  std::vector<std::unique_ptr<CSkinPushButton>> m_buttons;
+  std::vector<std::unique_ptr<SkinPaintedString>> m_strings;
+  std::vector<std::string> m_problems;
+
+ private:
+  void RunFactories();
+  // The kinds whose controls come with their own classes: read, checked and
+  // kept in `out` for them.
+  template <class Line, class Parse>
+  void KeepLines(const std::vector<std::string>& lines, std::vector<Line>& out, Parse parse,
+                 const char* kind);
+  void ReportUnknownSections();
+  BOOL OnEraseBackground(HDC dc);
+  void OnPaint();
+  LRESULT OnNcHitTest(LPARAM lParam);
+  void SetResult(LRESULT result) { SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result); }
+};
