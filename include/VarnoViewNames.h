@@ -6,6 +6,8 @@
 #pragma once
 
 #define IDR_TASKLIST_MENU 28002
+#define IDR_MUSIC_TASKLIST_MENU 29000
+#define IDR_PHOTO_TASKLIST_MENU 30000
 #define ID_TASKLIST_OPEN 32771
 #define ID_TASKLIST_DELETE 32772
 #define ID_TASKLIST_SELECT_ALL 32773
@@ -14,6 +16,12 @@
 // The video module's views.
 constexpr char kVideoTaskListViewName[] = "VideoConverterTaskListView";
 constexpr char kVideoPlaybackViewName[] = "VideoPlaybackWndView";
+// The music module's views.
+constexpr char kMusicTaskListViewName[] = "MusicConverterTaskListView";
+constexpr char kMusicPlaybackViewName[] = "MusicPlaybackWndView";
+// The photo module's views.
+constexpr char kPhotoTaskListViewName[] = "StillCastTaskListView";
+constexpr char kPhotoWndViewName[] = "PhotoWndView";
 // What the framework's view classes answer where a module's class does not
 // name itself: CTaskListCtrl, CTaskListView, CSkinWnd.
 constexpr char kConverterTaskListName[] = "ConverterTaskList";

@@ -9,24 +9,18 @@
 #include <string>
 
 #include "modules/video/VideoModule.h"
+#include "tests/support/InstallFixture.h"
 #include "tests/support/ModuleHostFakes.h"
 #include "tests/support/TestSupport.h"
 
-class ModuleHarness {
+class ModuleHarness : public InstallFixture {
  public:
-  ModuleHarness() {
-    configModule.config.SeedModelSettings();
-    registry.configModule = &configModule;
-  }
   // false when the module could not be started.
   bool Start();
   void Stop();
   void UseOutputType(int index);
   CTaskRecord* Task(int index) { return module->GetTaskList().GetTask(index); }
 
-  CFakeConfigModule configModule;
-  CFakeRegistry registry;  // the video module's host: the configuration module alone
-  vrctest::TempDir install, output;
   CVideoModule* module = NULL;
   HWND window = NULL;
   IConverterView* view = NULL;

@@ -33,3 +33,11 @@ head -c 4096 "$out/clip.avi" > "$out/truncated.avi"
 LC_ALL=C awk 'BEGIN { x = 20261210; for (i = 0; i < 65536; i++) {
   x = (x * 16807) % 2147483647; printf "%c", 1 + x % 255 } }' > "$out/garbage.avi"
 : > "$out/empty.bmp"
+# The photo page's five picture types, and noise named as a JPEG.
+still=(-f lavfi -i "testsrc=size=320x240:rate=1:duration=1" -frames:v 1)
+ff "${still[@]}" "$out/photo.jpg"
+ff "${still[@]}" -pix_fmt rgb24 "$out/photo.png"
+ff "${still[@]}" "$out/photo.gif"
+ff "${still[@]}" -pix_fmt bgr24 "$out/photo.bmp"
+ff "${still[@]}" -pix_fmt rgb24 "$out/photo.tif"
+head -c 4096 "$out/garbage.avi" > "$out/corrupt.jpg"

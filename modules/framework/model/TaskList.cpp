@@ -111,7 +111,7 @@ int CTaskList::DeleteTasks(int index, int count) {
   return GetCount();
 }
 
-const char* CTaskList::SupportedPatterns() {
+const char* CTaskList::SupportedPatterns() const {
   return "*.RM;*.RMVB;*.AVI;*.WMV;*.ASF;*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MP4;*.DAT;*.MOV;*.VOB";
 }
 

@@ -84,7 +84,8 @@ class CTaskList {
     CTaskList* m_pList;
   };
 
-  static const char* SupportedPatterns();
+  // The module's pattern list of the open-file filter ("*.AVI;*.WMV;...").
+  virtual const char* SupportedPatterns() const;
   void ApplyProbeResult(CTaskRecord* task, int result, const VIDEOINFOHEADER& video,
                         const WAVEFORMATEX& audio);
   void FillFromCodecLibrary(CTaskRecord* task, int result);

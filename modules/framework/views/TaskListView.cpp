@@ -5,6 +5,7 @@
 #include "include/VarnoModuleEvents.h"
 #include "include/VarnoViewNames.h"
 #include "modules/framework/views/ViewHelpers.h"
+#include "ui/SkinData.h"
 
 HRESULT CTaskListView::GetViewName(char* buffer, int length) {
   return CopyViewName(kMultimediaTaskListViewName, buffer, length);
@@ -23,7 +24,7 @@ void CTaskListView::EnableMenuItems(HMENU menu) {
 }
 
 HMENU CTaskListView::PreparePopupMenu(CMenu& menu) {
-  if (!menu.LoadMenu(WinFxModuleInstance(), IDR_TASKLIST_MENU)) return NULL;
+  if (!menu.LoadMenu(WinFxModuleInstance(), PopupMenuId())) return NULL;
   HMENU popup = menu.GetSubMenu(0);
   if (!popup) return NULL;
   TranslatePopupMenu(popup);
@@ -84,32 +85,52 @@ BOOL CTaskListView::AddTaskRow(CTaskRecord* task) {
   return TRUE;
 }
 
-BOOL CTaskListView::SetTaskRowText(int row, CTaskRecord* task) {
+BOOL CTaskListView::IsRowInList(int row) {
   // A negative row would address every row of the control.
-  int count = ListView().GetItemCount();
-  if (row < 0 || row >= count) return FALSE;
+  return row >= 0 && row < ListView().GetItemCount();
+}
+
+BOOL CTaskListView::SetTaskRowText(int row, CTaskRecord* task) {
+  if (!IsRowInList(row)) return FALSE;
   if (task) {
-    if (!task->sourcePath.empty()) {
-      size_t slash = task->sourcePath.rfind('\\');
-      std::string name =
-          slash == std::string::npos ? task->sourcePath : task->sourcePath.substr(slash + 1);
-      ListView().SetItemText(row, 0, name.c_str());
-    }
-    if (!task->mediaTime.empty()) {
-      ListView().SetItemText(row, 1, task->mediaTime.c_str());
-    }
-    if (!task->stateText.empty()) {
-      char state[260];
-      lstrcpynA(state, task->stateText.c_str(), sizeof(state));
-      Translate(state, sizeof(state), "MiscStrings");
-      ListView().SetItemText(row, 2, state);
-    }
+    SetNameAndStateCells(row, *task, 2);
+    if (!task->mediaTime.empty()) ListView().SetItemText(row, 1, task->mediaTime.c_str());
   }
+  MoveSelectionTo(row);
+  return TRUE;
+}
+
+void CTaskListView::SetNameAndStateCells(int row, const CTaskRecord& task, int stateColumn) {
+  if (!task.sourcePath.empty()) {
+    size_t slash = task.sourcePath.rfind('\\');
+    std::string name = slash == std::string::npos ? task.sourcePath : task.sourcePath.substr(slash + 1);
+    ListView().SetItemText(row, 0, name.c_str());
+  }
+  if (!task.stateText.empty()) {
+    char state[260];
+    lstrcpynA(state, task.stateText.c_str(), sizeof(state));
+    Translate(state, sizeof(state), "MiscStrings");
+    ListView().SetItemText(row, stateColumn, state);
+  }
+}
+
+void CTaskListView::MoveSelectionTo(int row) {
   const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
   int previous = ListView().SetSelectionMark(row);
   SetRowState(previous, 0, both);  // -1: every row
   SetRowState(row, both, both);
   SetFocus(m_hWnd);
   ListView().EnsureVisible(row, FALSE);
-  return TRUE;
+}
+
+void CTaskListView::InsertSkinColumns(const TaskListColumn* columns, int count) {
+  CSkinDataReader widths(m_skinData);
+  for (int i = 0; i < count; ++i) {
+    char title[128];
+    lstrcpynA(title, columns[i].title, sizeof(title));
+    Translate(title, sizeof(title), "ConverterList");
+    int width = widths.NextInt();
+    ListView().InsertColumn(i, title, columns[i].format, width ? width : columns[i].width);
+  }
+  SetRowState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }

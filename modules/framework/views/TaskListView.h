@@ -7,6 +7,14 @@
 #include "modules/framework/views/TaskListCtrl.h"
 #include "winfx/Menu.h"
 
+// One column of a module's task list: its title (translated in
+// "ConverterList"), format and the width used when the skin gives none.
+struct TaskListColumn {
+  const char* title;
+  int format;
+  int width;
+};
+
 class CTaskListView : public CTaskListCtrl {
  public:
   HRESULT STDMETHODCALLTYPE GetViewName(char* buffer, int length) override;
@@ -29,4 +37,16 @@ class CTaskListView : public CTaskListCtrl {
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SetRowState(int row, UINT state, UINT mask);
+  // The popup menu's resource in the module's library.
+  virtual UINT PopupMenuId() const { return IDR_TASKLIST_MENU; }
+  // Inserts the columns, widths from what the skin data left, and selects
+  // row 0: what each module's ApplySkin does after the base.
+  void InsertSkinColumns(const TaskListColumn* columns, int count);
+  // The cells that every module's row shows: the file name in column 0 and
+  // the translated state text in `stateColumn` (each when not empty).
+  void SetNameAndStateCells(int row, const CTaskRecord& task, int stateColumn);
+  // The selection moves to the row, which is focused and scrolled into view.
+  void MoveSelectionTo(int row);
+  // FALSE for a row outside the list.
+  BOOL IsRowInList(int row);
 };

@@ -1,0 +1,8 @@
+// The music module's playback window.
+#pragma once
+#include "modules/framework/views/SkinWnd.h"
+
+class CMusicPlaybackView : public CSkinWnd {
+ public:
+  HRESULT STDMETHODCALLTYPE GetViewName(char* buffer, int length) override;
+};

@@ -1,0 +1,13 @@
+// The music module's task list: the music and video file types, MP3 output
+// (type 9) for every task, and audio-only tasks whatever the source holds.
+#pragma once
+#include "modules/framework/model/TaskList.h"
+
+class CMusicTaskList : public CTaskList {
+ public:
+  BOOL LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) override;
+  BOOL ProbeFile(CTaskRecord* task, const char* path) override;
+
+ protected:
+  const char* SupportedPatterns() const override;
+};

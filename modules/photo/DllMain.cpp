@@ -1,0 +1,16 @@
+// StillCast's entry points: the library's application object and the
+// factory of the module object at export ordinal 1.
+#include <new>
+
+#include "modules/photo/PhotoModule.h"
+#include "winfx/WinApp.h"
+
+namespace {
+// The library's one application object; start-up and shut-down happen in
+// the module's InitInstance and ExitInstance.
+CWinFxApp g_moduleApp;
+}  // namespace
+
+extern "C" IModule* WINAPI DllCreateObject() {
+  return new (std::nothrow) CPhotoModule();
+}
