@@ -16,10 +16,14 @@ BOOL CSkinListCtrl::IsReportStyle() const {
   return (GetWindowLongA(m_hWnd, GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;
 }
 
-void CSkinListCtrl::PreSubclassWindow() {
+void CSkinListCtrl::SubclassHeader() {
   HWND header = ListView().GetHeader();
   if (header && !m_header.m_hWnd) m_header.Subclass(header);
 }
+
+// A list subclassed while it is being created has no header yet: the control
+// makes it during its WM_CREATE, so the header is taken once that is done.
+void CSkinListCtrl::PreSubclassWindow() { SubclassHeader(); }
 
 LRESULT CSkinListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_ERASEBKGND && IsReportStyle()) {
@@ -29,7 +33,9 @@ LRESULT CSkinListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
     return 0;
   }
-  return CWnd::WindowProc(message, wParam, lParam);
+  LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+  if (message == WM_CREATE && result != -1) SubclassHeader();
+  return result;
 }
 
 BOOL CSkinListCtrl::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {

@@ -30,6 +30,7 @@ class CSkinListCtrl : public CWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   BOOL IsReportStyle() const;
+  void SubclassHeader();
 
   CSkinHeaderCtrl m_header;
   COLORREF m_bkColor;

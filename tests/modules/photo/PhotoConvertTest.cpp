@@ -10,6 +10,7 @@
 #include "tests/support/TestSupport.h"
 #include "winfx/GdiPlus.h"
 #include "winfx/Seams.h"
+#include "winfx/Wnd.h"
 
 namespace {
 
@@ -44,13 +45,14 @@ TEST(PhotoConversion, JpegAtTheChosenResolution) {
     GTEST_SKIP() << "no engine library serving the still-image type (PicCast.dll, BMP to JPG) "
                     "in the program folder";
   VrcSetMessageBoxSeam(AnswerOk);
-  vrctest::TempDir output;
+  vrctest::TempDir output, imageTemp;
   CFakeConfigModule configModule;
   CFakeConfig& config = configModule.config;
   config.SeedModelSettings();
   config.SetText("InstallDirectory", vrctest::ProgramFolder());
   config.SetProfile(vrctest::ProgramFolder() + "Configs\\Formats.ini");
   config.SetText("CurrentSavePath", output.Path());
+  config.SetText("ImageTempFolder", imageTemp.Path());
   config.SetText("OEMIConverterName", "CreateVarnoConverter");
   config.Set("CurrentLastOutputTypeIndex", 8);  // JPEG pictures
   config.Set("PhotoResolutionData", (160 << 16) | 120);
@@ -61,17 +63,25 @@ TEST(PhotoConversion, JpegAtTheChosenResolution) {
   CPhotoModule module;
   module.SetHost(&registry);
   ASSERT_EQ(S_OK, module.InitInstance());
+  // A batch runs over the rows of the task-list view, as in the program.
+  RECT rect = {0, 0, 500, 300};
+  CWnd window;
+  ASSERT_TRUE(window.Create(NULL, "main", WS_POPUP, rect, NULL, 0));
+  IConverterView* view = NULL;
+  ASSERT_EQ(S_OK, module.CreateView("StillCastTaskListView", window.m_hWnd, &rect, "", &view));
   ASSERT_EQ(1, module.AddFile((vrctest::TestFolder() + "..\\testmedia\\photo.png").c_str()));
   module.ApplyOutputSettings();
   std::string jpeg = module.GetTaskList().GetTask(0)->outputPath;
-  module.Convert();
+  EXPECT_EQ(1, module.Convert());
   EXPECT_EQ("Convert Successful", module.GetTaskList().GetTask(0)->stateText);
   CGdiPlusSession gdiPlus;
   CGdiPlusBitmap made;
   CGdiPlusBitmap::FromFile(jpeg.c_str(), MAX_PATH, &made);
   EXPECT_EQ(160, made.Size().cx) << jpeg;
   EXPECT_EQ(120, made.Size().cy) << jpeg;
+  module.DestroyView(view);
   module.ExitInstance();
+  window.DestroyWindow();
   VrcSetMessageBoxSeam(NULL);
 }
 
