@@ -39,6 +39,16 @@ HBITMAP BitmapFromStream(IStream* stream) {
   return bitmap;
 }
 
+// A Windows bitmap file straight through the system's bitmap loader: the
+// picture decoder takes far longer over the skin's large page images.
+bool IsBitmapFile(HGLOBAL block) {
+  if (GlobalSize(block) < 2) return false;
+  const char* data = static_cast<const char*>(GlobalLock(block));
+  bool bitmap = data && data[0] == 'B' && data[1] == 'M';
+  if (data) GlobalUnlock(block);
+  return bitmap;
+}
+
 }  // namespace
 
 HBITMAP LoadImageFile(const char* path, SIZE* size) {
@@ -50,11 +60,16 @@ HBITMAP LoadImageFile(const char* path, SIZE* size) {
     block.Reset(ReadIntoGlobal(file));
   }
   if (!block.Get()) return NULL;
-  CComPtr<IStream> stream;
-  // The stream takes the block over and frees it with itself.
-  if (FAILED(CreateStreamOnHGlobal(block.Get(), TRUE, &stream)) || !stream) return NULL;
-  block.Detach();
-  HBITMAP bitmap = BitmapFromStream(stream);
+  HBITMAP bitmap = NULL;
+  if (IsBitmapFile(block.Get()))
+    bitmap = static_cast<HBITMAP>(LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  if (!bitmap) {
+    CComPtr<IStream> stream;
+    // The stream takes the block over and frees it with itself.
+    if (FAILED(CreateStreamOnHGlobal(block.Get(), TRUE, &stream)) || !stream) return NULL;
+    block.Detach();
+    bitmap = BitmapFromStream(stream);
+  }
   if (bitmap && size) {
     BITMAP info;
     if (GetObjectA(bitmap, sizeof(info), &info)) {

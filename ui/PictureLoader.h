@@ -1,4 +1,6 @@
-// Image file to bitmap through the platform's OLE picture loader.
+// Image file to bitmap: Windows bitmaps through the system bitmap loader,
+// every other kind (and a bitmap that loader refuses) through the
+// platform's OLE picture loader.
 #pragma once
 #include <windows.h>
 
