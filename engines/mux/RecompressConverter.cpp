@@ -154,28 +154,12 @@ HRESULT CRecompressConverter::BuildCompressionGraph(const char* output, const ch
   // compressor on the other stream's input instead would cut that stream
   // off from the multiplexer.
   if (audioInput) {
-    hr = InsertAudioCompressor(audioInput);
-    if (FAILED(hr)) {
-      LogPrint(LOG_WARNING, "Failed to insert audio compressor! hr=0x%x\n", (unsigned)hr);
-      hr = InsertAudioCompressor(videoInput);
-      if (FAILED(hr)) {
-        Box("Could not insert audio compressor");
-        LogPrint(LOG_WARNING, "Failed to insert audio compressor again! hr=0x%x\n", (unsigned)hr);
-        return hr;
-      }
-    }
+    hr = InsertWithRetry(false, audioInput, videoInput);
+    if (FAILED(hr)) return hr;
   }
   if (videoInput) {
-    hr = InsertVideoCompressor(videoInput);
-    if (FAILED(hr)) {
-      LogPrint(LOG_WARNING, "Failed to Insert Video Compressor! hr=0x%x\n", (unsigned)hr);
-      hr = InsertVideoCompressor(audioInput);
-      if (FAILED(hr)) {
-        Box("Could not insert video compressor");
-        LogPrint(LOG_WARNING, "Failed to Insert Video Compressor again! hr=0x%x\n", (unsigned)hr);
-        return hr;
-      }
-    }
+    hr = InsertWithRetry(true, videoInput, audioInput);
+    if (FAILED(hr)) return hr;
   }
   m_graph->QueryInterface(IID_IMediaControl, m_control.Out());
   m_graph->QueryInterface(IID_IMediaSeeking, m_seeking.Out());
@@ -201,6 +185,30 @@ HRESULT CRecompressConverter::BuildCompressionGraph(const char* output, const ch
     m_aviMux->SetOutputCompatibilityIndex(TRUE);
   }
   return S_OK;
+}
+
+HRESULT CRecompressConverter::InsertWithRetry(bool video, IPin* ownInput, IPin* otherInput) {
+  struct Texts {
+    const char* failed;
+    const char* failedAgain;
+    const char* box;
+  };
+  static const Texts kAudio = {"Failed to insert audio compressor! hr=0x%x\n",
+                               "Failed to insert audio compressor again! hr=0x%x\n",
+                               "Could not insert audio compressor"};
+  static const Texts kVideo = {"Failed to Insert Video Compressor! hr=0x%x\n",
+                               "Failed to Insert Video Compressor again! hr=0x%x\n",
+                               "Could not insert video compressor"};
+  const Texts& texts = video ? kVideo : kAudio;
+  HRESULT hr = video ? InsertVideoCompressor(ownInput) : InsertAudioCompressor(ownInput);
+  if (SUCCEEDED(hr)) return hr;
+  LogPrint(LOG_WARNING, texts.failed, (unsigned)hr);
+  hr = video ? InsertVideoCompressor(otherInput) : InsertAudioCompressor(otherInput);
+  if (FAILED(hr)) {
+    Box(texts.box);
+    LogPrint(LOG_WARNING, texts.failedAgain, (unsigned)hr);
+  }
+  return hr;
 }
 
 HRESULT CRecompressConverter::InsertVideoCompressor(IPin* muxInput) {

@@ -30,6 +30,9 @@ class CRecompressConverter : public CGraphConverter {
 
  private:
   HRESULT InsertCompressor(IPin* muxInput, bool video);
+  // The chosen compressor on the stream's own input, and once more on the
+  // other stream's input when that fails.
+  HRESULT InsertWithRetry(bool video, IPin* ownInput, IPin* otherInput);
 
   CodecIndices m_indices;
 };

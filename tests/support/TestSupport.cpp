@@ -1,5 +1,7 @@
 #include "tests/support/TestSupport.h"
 
+#include "base/Handles.h"
+
 #include <shlwapi.h>
 
 #include <fstream>
@@ -131,6 +133,18 @@ int RunProcess(const std::string& commandLine, const std::string& folder, DWORD 
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return result;
+}
+
+std::vector<std::string> RunnerTempFiles() {
+  char folder[MAX_PATH] = "";
+  GetTempPathA(MAX_PATH, folder);
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  CFindHandle search(FindFirstFileA((std::string(folder) + "QTF*.tmp").c_str(), &found));
+  if (!search.IsValid()) return names;
+  do names.push_back(found.cFileName);
+  while (FindNextFileA(search, &found));
+  return names;
 }
 
 }  // namespace vrctest

@@ -13,6 +13,10 @@ std::string TestFolder();
 // backslash.
 std::string ProgramFolder();
 
+// The names of the conversion runner's temporary files ("QTF*.tmp") in the
+// system's temporary folder.
+std::vector<std::string> RunnerTempFiles();
+
 // A fresh, empty folder that is removed with everything in it at the end.
 class TempDir {
  public:

@@ -114,20 +114,29 @@ int CConvertRunner::ConvertToMPEG4(CTaskRecord task, IConvertProgress* progress,
   std::string folder = ConfigString("InstallDirectory");
   int r = 0;
   if (!segments.empty()) {
+    // The outputs are the segments, not the task's own output name; the
+    // conversion is good only when every segment is, and the segments of a
+    // failed one are not left behind as if they were.
+    m_bWroteSegments = true;
     std::string extension = GetFileExt(copy.outputPath.c_str());
+    std::vector<std::string> made;
     int start = 0;
     for (size_t n = 0; n < segments.size(); ++n) {
       char name[MAX_PATH * 2];
       snprintf(name, sizeof(name), "%s_%d%s", copy.outputPath.c_str(), (int)(n + 1),
                extension.c_str());
+      made.push_back(name);
       BuildCodecArgs(copy, &arguments, name);
       r = RunCodecArgs(codec, folder,
               Prepend({"-muxdelay", "0", "-muxpreload", "0", "-ss", Text(start), "-t",
                        Text(segments[n])},
                       arguments),
               progress);
-      // A failed start and a user abort both end the batch of segments.
-      if (r == 2 || r == 3) break;
+      // A failed start, a user abort or any other failure ends the batch.
+      if (r != 0) {
+        for (const std::string& segment : made) DeleteFileA(segment.c_str());
+        break;
+      }
       start += segments[n];
     }
   } else if (m_pConfig->GetInt("Used2Pass", 0, 1)) {

@@ -2,20 +2,40 @@
 // beside it ("<library file>.ini": [Video] Result, Width, Height, FrameRate,
 // BitRate; [Audio] Result, Channels, SampleRate, BitRate); a missing section
 // answers 1 (failure). mainCodec reports 0, 50 and 100 percent and returns
-// [Main] Result.
+// [Main] Result. With [Main] Record=<file> it appends its argument vector
+// to that file as one line, the arguments joined by "|".
 #include <windows.h>
 
 #include <string>
 
+#include "base/Handles.h"
 #include "include/VarnoEngine.h"
 
 namespace {
 HINSTANCE g_instance;
 
-int Script(const char* section, const char* key, int fallback) {
+std::string ScriptPath() {
   char path[MAX_PATH] = "";
   GetModuleFileNameA(g_instance, path, MAX_PATH);
-  return (int)GetPrivateProfileIntA(section, key, fallback, (std::string(path) + ".ini").c_str());
+  return std::string(path) + ".ini";
+}
+
+int Script(const char* section, const char* key, int fallback) {
+  return (int)GetPrivateProfileIntA(section, key, fallback, ScriptPath().c_str());
+}
+
+void Record(int argc, char** argv) {
+  char file[MAX_PATH] = "";
+  GetPrivateProfileStringA("Main", "Record", "", file, MAX_PATH, ScriptPath().c_str());
+  if (!*file) return;
+  std::string line;
+  for (int i = 0; i < argc; ++i) line += std::string(i ? "|" : "") + argv[i];
+  line += "\n";
+  CHandle out(CreateFileA(file, FILE_APPEND_DATA, FILE_SHARE_READ, NULL, OPEN_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, NULL));
+  if (!out.IsValid()) return;
+  DWORD written = 0;
+  WriteFile(out, line.data(), (DWORD)line.size(), &written, NULL);
 }
 }  // namespace
 
@@ -40,7 +60,8 @@ extern "C" int __cdecl GetVarnoAudioInfo(const char*, VarnoAudioInfo* info) {
   return result;
 }
 
-extern "C" int __cdecl mainCodec(int, char**, IConvertProgress* progress) {
+extern "C" int __cdecl mainCodec(int argc, char** argv, IConvertProgress* progress) {
+  Record(argc, argv);
   int abort = 0;
   for (int percent = 0; percent <= 100 && progress && !abort; percent += 50)
     progress->Progress(0, percent, &abort);

@@ -22,20 +22,6 @@ class CSingleEngineManager : public CConverterManager {
   }
 };
 
-// The QTF files of the system's temporary folder.
-std::vector<std::string> TempFiles() {
-  char folder[MAX_PATH] = "";
-  GetTempPathA(MAX_PATH, folder);
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((std::string(folder) + "QTF*.tmp").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do names.push_back(found.cFileName);
-  while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
-}
-
 struct EngineRun {
   RunnerFixture f;
   CConvertRunner runner;
@@ -140,7 +126,7 @@ TEST(EngineConversions, AsfWithoutItsProfileFailsAndLeavesNoOutput) {
 }
 
 TEST(EngineConversions, NoTemporaryFileLeftBehind) {
-  std::vector<std::string> before = TempFiles();
+  std::vector<std::string> before = vrctest::RunnerTempFiles();
   {
     EngineRun run("ASF>AVI");  // an AVI source straight to the engine
     EXPECT_EQ(1, run.runner.ConvertToAVI(run.task, NULL, NULL));
@@ -151,7 +137,7 @@ TEST(EngineConversions, NoTemporaryFileLeftBehind) {
     EXPECT_EQ(kResultNotAvailable, run.runner.ConvertToAVI(run.task, NULL, NULL));
     EXPECT_TRUE(run.manager.engine.calls.empty());
   }
-  EXPECT_EQ(before, TempFiles());
+  EXPECT_EQ(before, vrctest::RunnerTempFiles());
 }
 
 TEST(EngineConversions, StreamCastMissingFailsWithoutOutput) {
