@@ -494,6 +494,18 @@ TEST_F(AppDialogFixture, TooltipsAreTranslatedWithTheApplicationsName) {
   EXPECT_EQ("APPNAME", text) << "without a translator nothing changes";
 }
 
+TEST_F(AppDialogFixture, ACommandNameFromAnotherSendersPointerRunsNothing) {
+  WriteSkin(dir.File("skin"), kPageSkin);
+  Open();
+  page.ApplySkin("Page");
+  // wParam 6 once ran lParam as a name: here lParam points nowhere.
+  for (WPARAM code : {6, 514, 123, 3025})
+    SendMessageA(page, WM_USER + 2000, code, 0x1234);
+  static const char kName[] = "Convert";
+  SendMessageA(page, WM_USER + 2000, 6, reinterpret_cast<LPARAM>(kName));
+  EXPECT_TRUE(command.calls.empty());
+}
+
 TEST_F(AppDialogFixture, EnterAndEscapeDoNotCloseThePage) {
   WriteSkin(dir.File("skin"), kPageSkin);
   Open();
