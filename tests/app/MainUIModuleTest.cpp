@@ -159,6 +159,25 @@ TEST_F(MainUIFixture, OnlyAReleasedHotKeyOfTheMainWindowIsConsumed) {
   EXPECT_EQ((std::vector<int>{VK_F5, VK_F5}), executive->hotKeys);
 }
 
+TEST_F(MainUIFixture, ASkinReloadMakesTheViewsAnewAndShowsTheWindowAgain) {
+  ASSERT_TRUE(vrctest::WriteFile(dir.File("skin.ini"),
+                                 "[REELCRAFTDLG/APPVIEWS]\n1=MusicPlaybackWndView,10,10,60,40\n"));
+  ISkinUI* skinUI = NULL;
+  ASSERT_EQ(S_OK, ui->QueryInterface(&IID_ISkinUI, reinterpret_cast<void**>(&skinUI)));
+  skinUI->ReloadSkin();
+  EXPECT_EQ((std::vector<std::string>{"create MusicPlaybackWndView"}), music->log);
+  skinUI->ReloadSkin();
+  EXPECT_EQ((std::vector<std::string>{"create MusicPlaybackWndView", "destroy MusicPlaybackWndView",
+                                      "create MusicPlaybackWndView"}),
+            music->log)
+      << "through the module's own factory, old views first";
+  EXPECT_TRUE(IsWindowVisible(Main()));
+  skinUI->UpdateUI("Convert,");
+  ASSERT_EQ(1u, music->views.size());
+  EXPECT_EQ((std::vector<std::string>{"Convert,"}), music->views[0]->updates)
+      << "the executive's updates reach the hosted views";
+}
+
 TEST_F(MainUIFixture, ExitDestroysTheMainWindow) {
   HWND main = Main();
   ASSERT_TRUE(IsWindow(main));
