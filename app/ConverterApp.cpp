@@ -6,6 +6,7 @@
 #include "base/Uncounted.h"
 #include <SkinScrollBar.h>
 #include "include/VarnoSkinCommand.h"
+#include "ui/MainDialog.h"
 
 const char SingleInstanceMutexName[] = "{8E7970B6-9544-4946-9251-DD0A604FCA8D}";
 
@@ -22,7 +23,7 @@ BOOL CConverterApp::InitInstance() {
   LogPrint(LOG_TRACE, "Varno Reel Craft InitInstance!\n");
 
   if (CheckSingleInstance()) {
-    HWND running = FindWindowA("#32770", "VarnoReelCraft");
+    HWND running = FindRunningMainWindow();
     if (running) {
       if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
       SetForegroundWindow(running);

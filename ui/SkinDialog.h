@@ -25,6 +25,7 @@
 #include "ui/SkinImageList.h"
 #include "ui/SkinIniReader.h"
 #include "ui/SkinLines.h"
+#include "ui/SkinValueControl.h"
 #include "winfx/Dialog.h"
 #include "winfx/GdiHandles.h"
 
@@ -104,6 +105,12 @@ class CSkinDialog : public CDialog, public ISkinHost {
     return m_strings;
   }
   const std::vector<std::string>& SkinProblems() const { return m_problems; }
+  // The window's controls of one kind, in creation order, for the refresh by
+  // name; the classes of those kinds add theirs here. The base has none.
+  virtual void GetValueControls(SkinValueKind kind, std::vector<ISkinValueControl*>* out) const {
+    (void)kind;
+    (void)out;
+  }
   HWND GetToolTip() const { return m_hToolTip; }
 
   // The lines of the control kinds whose controls come with their own

@@ -5,8 +5,12 @@
 
 #include <algorithm>
 
+#include "base/Handles.h"
 #include "tests/app/FixtureLog.h"
+#include "tests/support/FakeConfig.h"
+#include "tests/support/FakeTranslator.h"
 #include "tests/support/TestSupport.h"
+#include "ui/MainDialog.h"
 
 using vrctest::TempDir;
 
@@ -124,6 +128,16 @@ TEST(FrameWright, AModuleThatFailsToInitialiseEndsTheStartUp) {
   EXPECT_TRUE(Contains(program.Log(), "Varno Application InitInstance! hr=0x80004005"));
 }
 
+// Pumps this thread's messages until the window is no longer minimised, or
+// a while has passed: the other process's restore arrives as messages.
+void WaitForRestore(HWND hWnd) {
+  for (int i = 0; i < 100 && IsIconic(hWnd); ++i) {
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    MsgWaitForMultipleObjects(0, NULL, FALSE, 50, QS_ALLINPUT);
+  }
+}
+
 // A stand-in for the running instance's main window.
 class RunningInstance {
  public:
@@ -153,16 +167,39 @@ TEST(FrameWright, SecondInstanceRestoresTheRunningWindowAndEnds) {
   ProgramDir program;
   ASSERT_NE(-2, program.Run());
   // The restore may still be on its way through this thread's queue.
-  for (int i = 0; i < 100 && IsIconic(running.Window()); ++i) {
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    MsgWaitForMultipleObjects(0, NULL, FALSE, 50, QS_ALLINPUT);
-  }
+  WaitForRestore(running.Window());
   EXPECT_FALSE(IsIconic(running.Window())) << "the minimised window is restored";
   std::vector<std::string> log = program.Log();
   EXPECT_TRUE(Contains(log, "Varno Reel Craft is running!"));
   EXPECT_FALSE(AnyStartsWith(log, "Load ")) << "no module is loaded";
   EXPECT_TRUE(Contains(log, "Varno Reel Craft ExitInstance!"));
+}
+
+BOOL WINAPI IgnoreScrollBarSkin(const char*, const char*) { return TRUE; }
+
+TEST(FrameWright, SecondInstanceFindsTheRealMainWindowAfterItsCaptionIsTranslated) {
+  CHandle mutex(CreateMutexA(NULL, TRUE, kMutexName));
+  ASSERT_TRUE(mutex.IsValid());
+  SetScrollBarSkinLoaderSeam(IgnoreScrollBarSkin);
+  CFakeConfig config;
+  CFakeTranslator translator;
+  config.SetText("OEMAppName", "Varno Reel Craft V2.0");
+  translator.translations["Varno Reel Craft V2.0"] = "Varno Filmwerkstatt";
+  {
+    CMainDialog window;
+    window.SetConfig(&config);
+    window.SetTranslator(&translator);
+    ASSERT_TRUE(window.CreateFromTemplate(102));
+    ASSERT_FALSE(FindWindowA("#32770", "VarnoReelCraft")) << "the caption is the translation";
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(window));
+    ProgramDir program;
+    ASSERT_NE(-2, program.Run());
+    WaitForRestore(window);
+    EXPECT_FALSE(IsIconic(window)) << "the second start found the window by its mark";
+    EXPECT_TRUE(Contains(program.Log(), "Varno Reel Craft is running!"));
+  }
+  SetScrollBarSkinLoaderSeam(NULL);
 }
 
 TEST(FrameWright, SecondInstanceWhileTheFirstIsStillStartingJustEnds) {
