@@ -135,7 +135,17 @@ int RunProcess(const std::string& commandLine, const std::string& folder, DWORD 
   return result;
 }
 
+void UsePrivateTempFolder() {
+  // Made in the shared folder on the first call and removed when the
+  // process ends; from then on the process and its children use it.
+  static TempDir own;
+  static const bool pointed = SetEnvironmentVariableA("TMP", own.Path().c_str()) &&
+                              SetEnvironmentVariableA("TEMP", own.Path().c_str());
+  (void)pointed;
+}
+
 std::vector<std::string> RunnerTempFiles() {
+  UsePrivateTempFolder();
   char folder[MAX_PATH] = "";
   GetTempPathA(MAX_PATH, folder);
   std::vector<std::string> names;

@@ -13,8 +13,13 @@ std::string TestFolder();
 // backslash.
 std::string ProgramFolder();
 
+// Points TMP and TEMP at a temporary folder of this process's own, so that
+// what a test finds there was made by this process: tests running at the
+// same time, and the photo module's clean-up of leftover thumbnails, work in
+// the shared one.
+void UsePrivateTempFolder();
 // The names of the conversion runner's temporary files ("QTF*.tmp") in the
-// system's temporary folder.
+// temporary folder, which is this process's own from the first call on.
 std::vector<std::string> RunnerTempFiles();
 
 // A fresh, empty folder that is removed with everything in it at the end.
