@@ -45,6 +45,12 @@ BOOL CConverterApp::InitInstance() {
   }
 
   SkinSB_InitializeApp();
+  // The message loop only ends with the main window (or a quit on it): with
+  // none it would wait for ever, unseen, holding the single-instance mutex.
+  if (!GetMainWnd() || !IsWindow(GetMainWnd())) {
+    LogPrint(LOG_ERROR, "Varno Reel Craft has no main window after start-up!\n");
+    return FALSE;
+  }
   return TRUE;
 }
 

@@ -35,7 +35,11 @@ void LogLocalTime(const char* format, const void* module) {
               t.wMilliseconds);
   State().log->Log(0, line);
 }
+
+PFN_LogCreateMutex g_createMutex = CreateMutexA;
 }  // namespace
+
+void LogSetCreateMutexSeam(PFN_LogCreateMutex fn) { g_createMutex = fn ? fn : CreateMutexA; }
 
 ILog* LoadLogInterface() {
   LogState& state = State();
@@ -57,7 +61,13 @@ BOOL LogInitialize(HINSTANCE module) {
   if (state.mutex.IsValid()) LogRelease();
   if (!LoadLogInterface()) return FALSE;
   if (FAILED(state.log->Initialize(module))) return FALSE;
-  state.mutex.Reset(CreateMutexA(NULL, FALSE, NULL));
+  state.mutex.Reset(g_createMutex(NULL, FALSE, NULL));
+  if (!state.mutex.IsValid()) {
+    // Without the mutex no line could be written: fail the start and give the
+    // log object back rather than run a log that drops everything.
+    FreeLogInterface();
+    return FALSE;
+  }
   LogLocalTime("0x%p start at %d-%d-%d %02d:%02d:%02d.%d\n", module);
   return TRUE;
 }

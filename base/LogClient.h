@@ -11,3 +11,9 @@ BOOL LogPrint(unsigned level, const char* format, ...);
 ILog* GetLogInterface();
 void LogRelease();
 void FreeLogInterface();
+
+// The mutex creation of LogInitialize, replaceable so that a test can make it
+// fail; NULL puts CreateMutexA back.
+typedef HANDLE(WINAPI* PFN_LogCreateMutex)(LPSECURITY_ATTRIBUTES attributes, BOOL owned,
+                                           const char* name);
+void LogSetCreateMutexSeam(PFN_LogCreateMutex fn);

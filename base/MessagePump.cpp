@@ -5,6 +5,10 @@
 void PumpMessages() {
   MSG msg;
   while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

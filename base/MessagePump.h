@@ -5,8 +5,9 @@
 #include <windows.h>
 #include <strmif.h>
 
-// Empties the thread's message queue and returns; never waits. WM_QUIT is
-// dispatched like any other message and not re-posted.
+// Empties the thread's message queue and returns; never waits. A WM_QUIT
+// stops the pump and is posted again with its exit code, so that the outer
+// message loop still sees it (a quit during a batch must end the program).
 void PumpMessages();
 
 // Frees the format block and releases the IUnknown of a media type; a second

@@ -20,9 +20,18 @@ void CFileLogSink::Write(const char* text) {
   long position = ftell(m_pStream);
   if (position < 0) return;
   if (position > m_nCap) {
-    // Start the file again empty. Reopened for appending, so that any other
-    // writer on the same file also goes on at the new end, never over lines.
+    // Keep the full file as the one ".old" copy (the lines before a crash
+    // matter most), then start the file again empty. Copied, not moved: the
+    // other writers keep the file open, and a move would leave them writing
+    // into the copy. Reopened for appending, so that any other writer on the
+    // same file also goes on at the new end, never over lines.
     fclose(m_pStream);
+    m_pStream = NULL;
+    char oldPath[MAX_PATH + 4];
+    lstrcpyA(oldPath, m_szPath);  // m_szPath holds less than MAX_PATH characters
+    lstrcatA(oldPath, ".old");
+    if (!CopyFileA(m_szPath, oldPath, FALSE))
+      OutputDebugStringA("log: the full log file could not be kept as .old\n");
     m_pStream = fopen(m_szPath, "w");
     if (m_pStream) {
       fclose(m_pStream);

@@ -1,4 +1,5 @@
-// The outputs of a log object: a file with a size cap, the debugger, a console.
+// The outputs of a log object: a file with a size cap (the full file is kept
+// as one "<file>.old" copy), the debugger, a console.
 #pragma once
 #include <windows.h>
 #include <stdio.h>

@@ -34,7 +34,7 @@ LRESULT CListHolderWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CWnd::WindowProc(message, wParam, lParam);
 }
 
-CVideoModule::CVideoModule() : m_bConverting(false), m_pRunner(NULL) {
+CVideoModule::CVideoModule() : m_bConverting(false), m_pRunner(NULL), m_pRunningRows(NULL) {
   m_moduleId = CLSID_VideoModule;
 }
 
@@ -173,6 +173,8 @@ HRESULT CVideoModule::CreateTaskListView(HWND hParent, const RECT* rect, const c
   }
   for (int i = 0; i < m_taskList.GetCount(); ++i)
     m_pTaskListView->AddTaskRow(m_taskList.GetTask(i));
+  // A batch that runs on (the view was re-created during it) shows its tasks here.
+  if (m_pRunningRows) m_pRunningRows->SetView(m_pTaskListView.get());
   *out = static_cast<IConverterView*>(m_pTaskListView.get());
   return S_OK;
 }
@@ -192,7 +194,11 @@ HRESULT CVideoModule::CreatePlaybackView(HWND hParent, const RECT* rect, IConver
 }
 
 void CVideoModule::FreeTaskListView() {
-  m_pTaskListView.reset();  // destroys the list's window
+  // A running batch (this call came through its message pump) lets go first.
+  if (m_pRunningRows) m_pRunningRows->SetView(NULL);
+  // The list's window goes through its own class before the object does.
+  if (m_pTaskListView) m_pTaskListView->DestroyWindow();
+  m_pTaskListView.reset();
   if (m_pHolder) {
     m_pHolder->DestroyWindow();
     m_pHolder.reset();
@@ -201,7 +207,12 @@ void CVideoModule::FreeTaskListView() {
 
 void CVideoModule::FreePlaybackView() {
   if (m_pPlaybackView) {
-    if (m_pPlayer && m_pPlayer->GetOwner() == m_pPlaybackView->m_hWnd) m_pPlayer->SetOwner(NULL);
+    if (m_pPlayer && m_pPlayer->GetOwner() == m_pPlaybackView->m_hWnd) {
+      // The graph must not outlive its window: stopped and released, its
+      // video window no longer a child and its events no longer sent here.
+      m_pPlayer->Cleanup();
+      m_pPlayer->SetOwner(NULL);
+    }
     m_pPlaybackView->DestroyWindow();
     m_pPlaybackView.reset();
   }
@@ -248,7 +259,9 @@ int CVideoModule::RunConversion(ILanguageTranslater* translator, IVarnoConfigEx*
   runner.SetTranslator(translator);
   runner.SetConfig(config);
   m_pRunner = &runner;
+  if (m_pTaskListView) m_pRunningRows = &rows;
   int result = runner.Run();
+  m_pRunningRows = NULL;
   m_pRunner = NULL;
   return result;
 }
@@ -302,9 +315,12 @@ HRESULT CVideoModule::Play() {
 }
 
 HRESULT CVideoModule::Stop() {
-  if (!m_pPlayer || !m_pPlayer->CloseGraph()) return E_FAIL;
+  if (!m_pPlayer) return E_FAIL;
+  // A graph that refused to stop is released and playback is over all the
+  // same: the window goes out of sight in both cases.
+  BOOL stopped = m_pPlayer->CloseGraph();
   if (m_pPlaybackView) ShowWindow(m_pPlaybackView->m_hWnd, SW_HIDE);
-  return S_OK;
+  return stopped ? S_OK : E_FAIL;
 }
 
 HRESULT CVideoModule::HandleGraphEvent() {

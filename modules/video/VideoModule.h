@@ -11,6 +11,7 @@
 #include "modules/framework/model/ConverterManager.h"
 #include "modules/framework/model/TaskList.h"
 #include "modules/framework/views/ConverterModuleBase.h"
+#include "modules/framework/views/TaskListRows.h"
 #include "winfx/Wnd.h"
 
 class CVideoTaskListView;
@@ -106,6 +107,7 @@ class CVideoModule : public CConverterModuleBase,
   CConverterManager m_manager;
   bool m_bConverting;  // while Convert runs (StopConvert arrives re-entrantly)
   CVideoConvertRunner* m_pRunner;  // the running batch's runner, or NULL
+  CTaskListRows* m_pRunningRows;  // the running batch's view of the list, or NULL
   std::string m_positionText;
   std::string m_fileSizeText;
   std::string m_videoSizeText;

@@ -119,10 +119,12 @@ HRESULT CTranslator::SetLanguage(LCID language) {
   if (path.empty() && language != kEnglish) return E_INVALIDARG;
   char text[16];
   snprintf(text, sizeof(text), "%lu", static_cast<unsigned long>(language));
-  if (!WritePrivateProfileStringA("Language", "LCID", text, ChoiceFile().c_str())) return E_FAIL;
   m_language = language;
   m_file.Clear();
   if (!path.empty()) m_file.Load(path, m_wanted);
+  // Kept for the next start as best effort: a read-only program folder must
+  // not stop the change for this run.
+  WritePrivateProfileStringA("Language", "LCID", text, ChoiceFile().c_str());
   return S_OK;
 }
 
@@ -163,8 +165,21 @@ void CTranslator::TranslateWindowText(HWND window, const char* section) {
 }
 
 namespace {
+// Edit boxes and combo boxes (with the edit inside a combo) hold the user's
+// values, not labels: their text is never translated.
+bool HoldsUserText(HWND window) {
+  char name[64] = {0};
+  if (!GetClassNameA(window, name, sizeof(name))) return false;
+  for (const char* kind : {"Edit", "ComboBox", "RichEdit"})
+    if (CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, name, lstrlenA(kind), kind, -1) ==
+        CSTR_EQUAL)
+      return true;
+  return false;
+}
+
 BOOL CALLBACK TranslateChild(HWND child, LPARAM context) {
   DialogContext* dialog = reinterpret_cast<DialogContext*>(context);
+  if (HoldsUserText(child)) return TRUE;
   char text[kTextRoom] = {0};
   if (GetWindowTextA(child, text, kTextRoom) > 0 &&
       SUCCEEDED(dialog->translator->TranslateString(text, dialog->section)))

@@ -24,11 +24,24 @@ TEST(MessagePump, DispatchesWhatIsQueuedAndReturnsWhenEmpty) {
   ASSERT_TRUE(wnd.Create(NULL, NULL, WS_POPUP, rect, NULL, 0));
   PostMessageA(wnd.m_hWnd, WM_APP + 7, 0, 0);
   PostMessageA(wnd.m_hWnd, WM_APP + 7, 0, 0);
-  PostQuitMessage(3);
   PumpMessages();
   EXPECT_EQ(2, wnd.posted);
+}
+
+TEST(MessagePump, LeavesAQuitForTheOuterLoopWithItsExitCode) {
+  CCountingWnd wnd;
+  RECT rect = {0, 0, 10, 10};
+  ASSERT_TRUE(wnd.Create(NULL, NULL, WS_POPUP, rect, NULL, 0));
+  PostMessageA(wnd.m_hWnd, WM_APP + 7, 0, 0);
+  PostQuitMessage(3);
+  PumpMessages();
+  PumpMessages();  // a second pump inside the same wait must not lose it either
+  EXPECT_EQ(1, wnd.posted);
   MSG msg;
-  EXPECT_FALSE(PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE)) << "WM_QUIT is taken, not re-posted";
+  ASSERT_TRUE(PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) << "the quit was swallowed";
+  EXPECT_EQ(static_cast<UINT>(WM_QUIT), msg.message);
+  EXPECT_EQ(3u, msg.wParam);
+  EXPECT_FALSE(PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE)) << "posted again once only";
 }
 
 class CCountedUnknown : public IUnknown {

@@ -171,3 +171,51 @@ TEST_F(Translator, MenusAndDialogsGetTheirTextsReplaced) {
   EXPECT_STREQ("Unknown text", text);
   DestroyWindow(dialog);
 }
+
+TEST_F(Translator, DialogsKeepTheUsersValuesInEditAndComboBoxes) {
+  vrctest::WriteFile(m_dir.File("vrcl.ini"), "[Language]\r\nLCID=1031\r\n");
+  CTranslatorLibrary library;
+  ILanguageTranslater* t = Start(&library);
+  ASSERT_NE(nullptr, t);
+  HWND dialog = CreateTestWindow("STATIC", "Options", WS_POPUP, NULL);
+  ASSERT_NE(nullptr, dialog);
+  // Each control holds "Default", a text that the section translates.
+  const struct {
+    const char* name;
+    const char* cls;
+    DWORD style;
+    const char* expected;
+  } rows[] = {
+      {"a label", "STATIC", WS_CHILD, "Standard"},
+      {"a button", "BUTTON", WS_CHILD, "Standard"},
+      {"an edit box", "EDIT", WS_CHILD, "Default"},
+      {"a combo box's edit", "COMBOBOX", WS_CHILD | CBS_DROPDOWN, "Default"},
+  };
+  HWND controls[4];
+  for (int i = 0; i < 4; ++i) {
+    controls[i] = CreateTestWindow(rows[i].cls, "Default", rows[i].style, dialog);
+    ASSERT_NE(nullptr, controls[i]) << rows[i].name;
+    SetWindowTextA(controls[i], "Default");  // a combo box takes no creation text
+  }
+  ASSERT_EQ(S_OK, t->TranslateDialog(dialog, "OptionsDlg"));
+  char text[260];
+  for (int i = 0; i < 4; ++i) {
+    GetWindowTextA(controls[i], text, sizeof(text));
+    EXPECT_STREQ(rows[i].expected, text) << rows[i].name;
+  }
+  DestroyWindow(dialog);
+}
+
+TEST_F(Translator, LanguageChangesEvenWhenTheChoiceCannotBeSaved) {
+  // A folder where the choice file should be: every write of it fails, as in
+  // a read-only program folder.
+  ASSERT_TRUE(CreateDirectoryA(m_dir.File("vrcl.ini").c_str(), NULL));
+  CTranslatorLibrary library;
+  ILanguageTranslater* t = Start(&library);
+  ASSERT_NE(nullptr, t);
+  EXPECT_EQ(S_OK, t->SetLanguage(1031));
+  LCID language = 0;
+  t->GetLanguage(&language, 0);
+  EXPECT_EQ(1031u, language);
+  EXPECT_EQ("Quelldatei", Translate(t, "Source File", "ConverterList"));
+}

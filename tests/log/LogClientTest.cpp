@@ -70,6 +70,26 @@ TEST_F(ClientFixture, LongLinesAreCutAt1023Characters) {
   EXPECT_EQ(std::string::npos, content.find(std::string(1024, 'x')));
 }
 
+HANDLE WINAPI NoMutex(LPSECURITY_ATTRIBUTES, BOOL, const char*) {
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  return NULL;
+}
+
+TEST_F(ClientFixture, StartFailsCleanlyWithoutItsMutex) {
+  WriteSettings(3);
+  LogSetCreateMutexSeam(NoMutex);
+  BOOL started = LogInitialize(m_hModule);
+  LogSetCreateMutexSeam(NULL);
+  EXPECT_FALSE(started) << "a start that can write no line is a failure";
+  EXPECT_FALSE(GetLogInterface()) << "the log object is given back";
+  EXPECT_FALSE(LogPrint(0, "dropped\n"));
+  LogRelease();
+  EXPECT_TRUE(Lines().empty()) << "neither a start line nor an end line";
+
+  ASSERT_TRUE(LogInitialize(m_hModule)) << "a later start with a mutex works";
+  EXPECT_TRUE(LogPrint(3, "after %d\n", 1));
+}
+
 TEST_F(ClientFixture, SecondStartEndsTheFirstRun) {
   WriteSettings(0);
   ASSERT_TRUE(LogInitialize(m_hModule));

@@ -128,6 +128,31 @@ TEST(LogLibrary, SizeCapStartsTheFileAgainAndKeepsEveryLineWhole) {
   }
 }
 
+TEST(LogLibrary, FullFileIsKeptAsOneOldCopyBeforeStartingAgain) {
+  TempDir dir;
+  TestModule module(dir, "Mask=1\r\nFile=cap.log\r\nMaxLogSize=0\r\nEnableTimeStamp=0\r\n");
+  CLog log;
+  ASSERT_EQ(S_OK, log.Initialize(module.Handle()));
+  std::string filler(97, 'x');
+  // Eleven lines of 100 bytes pass the 1024-byte cap: the twelfth starts again.
+  for (int i = 0; i < 12; ++i) log.Log(0, ("L" + std::to_string(i % 10) + filler + "\n").c_str());
+  std::string kept = vrctest::ReadFile(dir.File("cap.log.old"));
+  std::vector<std::string> keptLines = vrctest::Lines(kept);
+  ASSERT_EQ(11u, keptLines.size()) << "the full file, not emptied";
+  EXPECT_EQ("L0", keptLines.front().substr(0, 2)) << "from its first line";
+  std::vector<std::string> now = vrctest::Lines(vrctest::ReadFile(dir.File("cap.log")));
+  ASSERT_EQ(1u, now.size());
+  EXPECT_EQ("L1", now.front().substr(0, 2));
+
+  // The next start again replaces the one older copy.
+  for (int i = 0; i < 11; ++i) log.Log(0, ("M" + std::to_string(i % 10) + filler + "\n").c_str());
+  keptLines = vrctest::Lines(vrctest::ReadFile(dir.File("cap.log.old")));
+  ASSERT_EQ(11u, keptLines.size());
+  EXPECT_EQ("L1", keptLines.front().substr(0, 2));
+  EXPECT_EQ("M9", keptLines.back().substr(0, 2));
+  EXPECT_FALSE(vrctest::FileExists(dir.File("cap.log.old.old")));
+}
+
 TEST(LogLibrary, LogHexLaysOutSixteenBytesPerLineInGroupsOfEight) {
   TempDir dir;
   TestModule module(dir, "Mask=1\r\nFile=hex.log\r\nLevel=3\r\nEnableTimeStamp=0\r\n");

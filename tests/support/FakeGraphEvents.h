@@ -1,6 +1,8 @@
-// Fakes of a running graph's event and seeking interfaces: the events come
-// from a script, one a poll (0 for a poll that timed out); the position
-// moves by a fixed step at each poll. Both live on the stack: no counting.
+// Fakes of a running graph's event and seeking interfaces: the completion
+// codes come from a script, one a poll (0 for a poll that timed out); queued
+// events are taken one by one without waiting; the notify window is
+// recorded; the position moves by a fixed step at each poll. Both live on
+// the stack: no counting.
 #pragma once
 #include <windows.h>
 #include <control.h>
@@ -8,18 +10,10 @@
 
 #include <vector>
 
-class CFakeMediaEvent : public IMediaEvent {
+// The automation half of a graph interface, which no caller here uses.
+template <class Interface>
+class CWithoutDispatch : public Interface {
  public:
-  std::vector<long> script;  // the code of each WaitForCompletion call
-  bool noEventHandle = false;
-  size_t polls = 0;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
-    *out = NULL;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
@@ -29,13 +23,34 @@ class CFakeMediaEvent : public IMediaEvent {
                                    UINT*) override {
     return E_NOTIMPL;
   }
+};
+
+class CFakeMediaEvent : public CWithoutDispatch<IMediaEventEx> {
+ public:
+  std::vector<long> script;  // the code of each WaitForCompletion call
+  std::vector<long> queued;  // the codes that GetEvent hands out, in order
+  bool noEventHandle = false;
+  size_t polls = 0;
+  size_t eventsTaken = 0;
+  OAHWND notifyWindow = 0;
+  long notifyMessage = 0;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+    *out = NULL;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE GetEventHandle(OAEVENT* handle) override {
     if (noEventHandle) return E_FAIL;
     *handle = 1;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE GetEvent(long*, LONG_PTR*, LONG_PTR*, long) override {
-    return E_ABORT;
+  HRESULT STDMETHODCALLTYPE GetEvent(long* code, LONG_PTR* p1, LONG_PTR* p2, long) override {
+    if (eventsTaken >= queued.size()) return E_ABORT;  // none left: the time-out passed
+    *code = queued[eventsTaken++];
+    *p1 = *p2 = 0;
+    return S_OK;
   }
   HRESULT STDMETHODCALLTYPE WaitForCompletion(long, long* code) override {
     *code = polls < script.size() ? script[polls] : 0;
@@ -45,6 +60,16 @@ class CFakeMediaEvent : public IMediaEvent {
   HRESULT STDMETHODCALLTYPE CancelDefaultHandling(long) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE RestoreDefaultHandling(long) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE FreeEventParams(long, LONG_PTR, LONG_PTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetNotifyWindow(OAHWND window, long message, LONG_PTR) override {
+    notifyWindow = window;
+    notifyMessage = message;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetNotifyFlags(long) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE GetNotifyFlags(long* flags) override {
+    *flags = 0;
+    return S_OK;
+  }
 };
 
 class CFakeMediaSeeking : public IMediaSeeking {

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <dvdmedia.h>
 #include <qedit.h>
 
 #include "base/ComPtr.h"
@@ -15,15 +16,36 @@ namespace {
 
 const ULONG kVideoInfoSize = sizeof(VIDEOINFOHEADER);  // 88
 const ULONG kMpegVideoInfoMin = 104;
+// MPEG-2 and many MP4/MOV splitters describe video with the second header
+// (alone or at the start of MPEG2VIDEOINFO); its bitmap header sits further in.
+const ULONG kVideoInfo2Size = sizeof(VIDEOINFOHEADER2);  // 112
 const ULONG kWaveFormatSize = sizeof(WAVEFORMATEX);  // 18
 
-// Copies what the stream offers; returns which flag it sets (1 video, 2 audio).
-int TakeStream(const AM_MEDIA_TYPE& type, bool haveVideo, bool haveAudio, VIDEOINFOHEADER* video,
-               WAVEFORMATEX* audio) {
+void CopyVideoInfo2(const VIDEOINFOHEADER2& from, VIDEOINFOHEADER* to) {
+  memset(to, 0, sizeof(*to));
+  to->rcSource = from.rcSource;
+  to->rcTarget = from.rcTarget;
+  to->dwBitRate = from.dwBitRate;
+  to->dwBitErrorRate = from.dwBitErrorRate;
+  to->AvgTimePerFrame = from.AvgTimePerFrame;
+  to->bmiHeader = from.bmiHeader;
+}
+
+}  // namespace
+
+int TakeMediaStream(const AM_MEDIA_TYPE& type, bool haveVideo, bool haveAudio,
+                    VIDEOINFOHEADER* video, WAVEFORMATEX* audio) {
   if (type.majortype == MEDIATYPE_Video && !haveVideo) {
     bool videoInfo = type.formattype == FORMAT_VideoInfo;
     bool mpegVideo = type.formattype == FORMAT_MPEGVideo;
-    if (!videoInfo && !mpegVideo) return 0;
+    bool videoInfo2 =
+        type.formattype == FORMAT_VideoInfo2 || type.formattype == FORMAT_MPEG2Video;
+    if (!videoInfo && !mpegVideo && !videoInfo2) return 0;
+    if (videoInfo2) {
+      if (type.cbFormat >= kVideoInfo2Size && type.pbFormat && video)
+        CopyVideoInfo2(*reinterpret_cast<const VIDEOINFOHEADER2*>(type.pbFormat), video);
+      return 1;
+    }
     ULONG needed = videoInfo ? kVideoInfoSize : kMpegVideoInfoMin;
     if (type.cbFormat >= needed && type.pbFormat && video)
       memcpy(video, type.pbFormat, kVideoInfoSize);
@@ -36,8 +58,6 @@ int TakeStream(const AM_MEDIA_TYPE& type, bool haveVideo, bool haveAudio, VIDEOI
   }
   return 0;
 }
-
-}  // namespace
 
 std::string FormatMediaTime(double seconds) {
   if (seconds < 0 || seconds > 86400) seconds = 0;
@@ -74,7 +94,7 @@ int CMediaInfoCtrl::GetMediaInfo(VIDEOINFOHEADER* video, WAVEFORMATEX* audio, co
         result = kMediaFailed;
         break;
       }
-      int taken = TakeStream(type, haveVideo, haveAudio, video, audio);
+      int taken = TakeMediaStream(type, haveVideo, haveAudio, video, audio);
       if (taken == 1) haveVideo = true;
       if (taken == 2) haveAudio = true;
       FreeMediaType(type);

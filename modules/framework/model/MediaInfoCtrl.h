@@ -26,6 +26,13 @@ class CMediaInfoCtrl {
                           std::string* mediaTime);
 };
 
+// Takes one stream's media type: the first video stream's header (any of the
+// four video format types; the second header is converted to the first) and
+// the first audio stream's wave format. Returns 1 for video, 2 for audio, 0
+// for a stream that sets no flag.
+int TakeMediaStream(const AM_MEDIA_TYPE& type, bool haveVideo, bool haveAudio,
+                    VIDEOINFOHEADER* video, WAVEFORMATEX* audio);
+
 // The "%.2d:%.2d:%.2d" text of a length in seconds; 0 outside 0..86400.
 std::string FormatMediaTime(double seconds);
 // Seconds of an hours:minutes:seconds text.

@@ -8,6 +8,18 @@
 #include "base/Strings.h"
 #include "include/VarnoPlayerMessages.h"
 
+namespace {
+HRESULT CreatePlatformGraph(IGraphBuilder** out) {
+  return CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
+                          reinterpret_cast<void**>(out));
+}
+CDirectShowPlayer::PFN_CreateGraph g_createGraph = CreatePlatformGraph;
+}  // namespace
+
+void CDirectShowPlayer::SetGraphFactory(PFN_CreateGraph create) {
+  g_createGraph = create ? create : CreatePlatformGraph;
+}
+
 CDirectShowPlayer::CDirectShowPlayer() : m_hOwner(NULL), m_llDuration(0), m_nState(kStopped) {}
 
 CDirectShowPlayer::~CDirectShowPlayer() { ReleaseGraph(); }
@@ -23,8 +35,7 @@ void CDirectShowPlayer::DebugPrint(const char* format, ...) {
 }
 
 HRESULT CDirectShowPlayer::CreateGraph() {
-  HRESULT hr =
-      CoCreateInstance(CLSID_FilterGraph, NULL, CLSCTX_INPROC_SERVER, IID_IGraphBuilder, m_pGB.Out());
+  HRESULT hr = g_createGraph(&m_pGB);
   if (FAILED(hr)) return hr;
   if (FAILED(hr = m_pGB->QueryInterface(IID_IMediaControl, m_pMC.Out())))
     return hr;
@@ -47,24 +58,37 @@ BOOL CDirectShowPlayer::Init() {
   return TRUE;
 }
 
-void CDirectShowPlayer::ReleaseGraph() {
-  if (m_pME) {
-    m_pME->SetNotifyWindow(0, 0, 0);
-    m_pME.Release();
-  }
-  StopGraph();
-  m_pMC.Release();
-  m_pMS.Release();
-  m_pGB.Release();
-  m_pBA.Release();
+void CDirectShowPlayer::DetachFromOwner() {
+  KillPositionTimer();
+  if (m_pME) m_pME->SetNotifyWindow(0, 0, 0);
   if (m_pVW) {
     long style = 0;
     m_pVW->get_WindowStyle(&style);
     m_pVW->put_WindowStyle((style & ~WS_CHILD) | WS_CAPTION | WS_THICKFRAME);
     m_pVW->put_Visible(OAFALSE);
     m_pVW->put_Owner(0);
-    m_pVW.Release();
   }
+}
+
+void CDirectShowPlayer::ReleaseGraph() {
+  DetachFromOwner();
+  m_pME.Release();
+  StopGraph();
+  m_pMC.Release();
+  m_pMS.Release();
+  m_pGB.Release();
+  m_pBA.Release();
+  m_pVW.Release();
+}
+
+// Only on a window: a timer without one is a thread timer with an id of the
+// system's choosing, which KillTimer(NULL, PLAYER_TIMER_ID) never matches.
+void CDirectShowPlayer::StartPositionTimer() {
+  if (m_hOwner && IsWindow(m_hOwner)) SetTimer(m_hOwner, PLAYER_TIMER_ID, 1000, NULL);
+}
+
+void CDirectShowPlayer::KillPositionTimer() {
+  if (m_hOwner && IsWindow(m_hOwner)) KillTimer(m_hOwner, PLAYER_TIMER_ID);
 }
 
 HRESULT CDirectShowPlayer::ResetGraph() {
@@ -172,7 +196,7 @@ HRESULT CDirectShowPlayer::RenderMediaFile(const char* path) {
     m_pVW->put_AutoShow(OATRUE);
   }
   hr = m_pME->SetNotifyWindow(reinterpret_cast<OAHWND>(m_hOwner), WM_PLAYER_GRAPH_EVENT, 0);
-  SetTimer(m_hOwner, PLAYER_TIMER_ID, 1000, NULL);
+  StartPositionTimer();
   return hr;
 }
 
@@ -193,9 +217,19 @@ void CDirectShowPlayer::ReadDurationFromFile(const char* path) {
 BOOL CDirectShowPlayer::PlayFile(const char* path) {
   if (!path) return FALSE;
   ResetGraph();
-  if (FAILED(RenderMediaFile(path))) return FALSE;
-  if (m_llDuration == 0) ReadDurationFromFile(path);
-  return SUCCEEDED(RunGraph());
+  // The duration is this file's: none until it is read below.
+  m_llDuration = 0;
+  if (FAILED(RenderMediaFile(path))) {
+    DetachFromOwner();
+    return FALSE;
+  }
+  ReadDurationFromFile(path);
+  if (FAILED(RunGraph())) {
+    // A graph that does not run sends no progress and no events.
+    DetachFromOwner();
+    return FALSE;
+  }
+  return TRUE;
 }
 
 HRESULT CDirectShowPlayer::RunGraph() {
@@ -213,11 +247,11 @@ HRESULT CDirectShowPlayer::StopGraph() {
   if (!m_pMC) return E_NOINTERFACE;
   if (m_nState == kStopped) return S_OK;
   HRESULT hr = m_pMC->Stop();
-  if (FAILED(hr)) {
-    DebugPrint("\r\n*** Failed(%08lx) in Stop()!\r\n", static_cast<unsigned long>(hr));
-    return hr;
-  }
+  // Stopped either way: the caller releases a graph that refused to stop, and
+  // a state left "playing" would keep Play disabled for good.
   m_nState = kStopped;
+  if (FAILED(hr))
+    DebugPrint("\r\n*** Failed(%08lx) in Stop()!\r\n", static_cast<unsigned long>(hr));
   return hr;
 }
 
@@ -226,24 +260,33 @@ BOOL CDirectShowPlayer::CloseGraph() {
     m_pVW->put_Visible(OAFALSE);
     m_pVW->put_AutoShow(OAFALSE);
   }
-  if (FAILED(StopGraph())) return FALSE;
-  KillTimer(m_hOwner, PLAYER_TIMER_ID);
+  KillPositionTimer();
+  if (FAILED(StopGraph())) {
+    ReleaseGraph();
+    return FALSE;
+  }
   return TRUE;
 }
 
 HRESULT CDirectShowPlayer::HandleGraphEvents() {
   if (!m_pME) return 0;
+  // Kept for the loop: the owner may stop and release the graph while it
+  // handles the end of playback.
+  m_pME->AddRef();
+  CComPtr<IMediaEventEx> events(m_pME.Get());
   HRESULT hr = S_OK;
   long code = 0;
   LONG_PTR param1 = 0, param2 = 0;
-  while ((hr = m_pME->GetEvent(&code, &param1, &param2, 0)) == S_OK) {
+  while ((hr = events->GetEvent(&code, &param1, &param2, 0)) == S_OK) {
     // Playback is over when the stream completed and also when the graph
     // aborted with an error: the owner stops the player in both cases.
     if (code == EC_COMPLETE || code == EC_ERRORABORT)
       ::SendMessageA(m_hOwner, WM_PLAYER_ENDED, 0, 0);
-    hr = m_pME->FreeEventParams(code, param1, param2);
+    hr = events->FreeEventParams(code, param1, param2);
+    if (FAILED(hr)) return hr;
   }
-  return hr;
+  // E_ABORT: no event left, the normal end of the loop.
+  return hr == E_ABORT ? S_OK : hr;
 }
 
 int CDirectShowPlayer::GetPosition() {

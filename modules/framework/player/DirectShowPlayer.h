@@ -15,6 +15,10 @@ class CDirectShowPlayer {
  public:
   enum { kStopped = 0, kRunning = 2 };
 
+  // Makes the filter graph; replaceable so that tests can hand in a fake.
+  typedef HRESULT (*PFN_CreateGraph)(IGraphBuilder** out);
+  static void SetGraphFactory(PFN_CreateGraph create);  // NULL: the platform's
+
   CDirectShowPlayer();   // initialises COM for the thread
   ~CDirectShowPlayer();  // releases the graph, uninitialises COM
 
@@ -22,12 +26,16 @@ class CDirectShowPlayer {
   HWND GetOwner() const { return m_hOwner; }
 
   BOOL Init();
+  // Stops and releases the graph and lets go of the owner window: no timer,
+  // no event window, the video window no longer its child. Also what the
+  // owner's destruction needs first.
   void Cleanup() { ReleaseGraph(); }
   BOOL PlayFile(const char* path);
   // Stops playback (the module's stop): hides the video, kills the timer.
+  // When the graph refuses to stop it is released: FALSE, but stopped.
   BOOL CloseGraph();
   // Takes every pending graph event; the end of the stream and an error abort
-  // send WM_APP + 2 to the owner.
+  // send WM_APP + 2 to the owner. S_OK once the queue is empty.
   HRESULT HandleGraphEvents();
   BOOL IsPlaying() const { return m_nState == kRunning; }
   // Position in percent of the duration, 0..100 (0 without a duration).
@@ -51,6 +59,10 @@ class CDirectShowPlayer {
   HRESULT RenderOutputPins(IGraphBuilder* graph, IBaseFilter* filter);
   HRESULT RunGraph();
   HRESULT StopGraph();
+  void StartPositionTimer();
+  void KillPositionTimer();
+  // Takes the graph's video window and events away from the owner.
+  void DetachFromOwner();
   void ReadDurationFromFile(const char* path);
   static void DebugPrint(const char* format, ...);
 

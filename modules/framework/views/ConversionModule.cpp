@@ -26,7 +26,7 @@ LRESULT CTaskListHolder::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 CConversionModule::CConversionModule(CTaskList& taskList)
-    : m_taskList(taskList), m_bConverting(false), m_pRunner(NULL) {}
+    : m_taskList(taskList), m_bConverting(false), m_pRunner(NULL), m_pRunningRows(NULL) {}
 
 CConversionModule::~CConversionModule() { FreeTaskListView(); }
 
@@ -110,12 +110,18 @@ HRESULT CConversionModule::CreateTaskListView(std::unique_ptr<CTaskListView> vie
   }
   for (int i = 0; i < m_taskList.GetCount(); ++i)
     m_pTaskListView->AddTaskRow(m_taskList.GetTask(i));
+  // A batch that runs on (the view was re-created during it) shows its tasks here.
+  if (m_pRunningRows) m_pRunningRows->SetView(m_pTaskListView.get());
   *out = static_cast<IConverterView*>(m_pTaskListView.get());
   return S_OK;
 }
 
 void CConversionModule::FreeTaskListView() {
-  m_pTaskListView.reset();  // destroys the list's window
+  // A running batch (this call came through its message pump) lets go first.
+  if (m_pRunningRows) m_pRunningRows->SetView(NULL);
+  // The list's window goes through its own class before the object does.
+  if (m_pTaskListView) m_pTaskListView->DestroyWindow();
+  m_pTaskListView.reset();
   if (m_pHolder) {
     m_pHolder->DestroyWindow();
     m_pHolder.reset();
@@ -158,7 +164,9 @@ int CConversionModule::RunBatch(CConvertRunner& runner, ILanguageTranslater* tra
   runner.SetTranslator(translator);
   runner.SetConfig(config);
   m_pRunner = &runner;
+  if (m_pTaskListView) m_pRunningRows = &rows;
   int result = runner.Run();
+  m_pRunningRows = NULL;
   m_pRunner = NULL;
   return result;
 }

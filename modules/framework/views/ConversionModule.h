@@ -12,6 +12,7 @@
 #include "modules/framework/model/TaskList.h"
 #include "modules/framework/runner/ConvertRunner.h"
 #include "modules/framework/views/ConverterModuleBase.h"
+#include "modules/framework/views/TaskListRows.h"
 #include "modules/framework/views/TaskListView.h"
 #include "winfx/Wnd.h"
 
@@ -81,4 +82,5 @@ class CConversionModule : public CConverterModuleBase, public IConverter, public
   std::unique_ptr<CTaskListHolder> m_pHolder;
   bool m_bConverting;  // while Convert runs (StopConvert arrives re-entrantly)
   CConvertRunner* m_pRunner;  // the running batch's runner, or NULL
+  CTaskListRows* m_pRunningRows;  // the running batch's view of the list, or NULL
 };

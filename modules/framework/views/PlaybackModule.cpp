@@ -49,7 +49,12 @@ HRESULT CPlaybackModule::CreatePlaybackView(std::unique_ptr<CSkinWnd> view, HWND
 
 void CPlaybackModule::FreePlaybackView() {
   if (!m_pPlaybackView) return;
-  if (m_pPlayer && m_pPlayer->GetOwner() == m_pPlaybackView->m_hWnd) m_pPlayer->SetOwner(NULL);
+  if (m_pPlayer && m_pPlayer->GetOwner() == m_pPlaybackView->m_hWnd) {
+    // The graph must not outlive its window: stopped and released, its video
+    // window no longer a child and its events no longer sent here.
+    m_pPlayer->Cleanup();
+    m_pPlayer->SetOwner(NULL);
+  }
   m_pPlaybackView->DestroyWindow();
   m_pPlaybackView.reset();
 }
@@ -76,9 +81,12 @@ HRESULT CPlaybackModule::Play() {
 }
 
 HRESULT CPlaybackModule::Stop() {
-  if (!m_pPlayer || !m_pPlayer->CloseGraph()) return E_FAIL;
+  if (!m_pPlayer) return E_FAIL;
+  // A graph that refused to stop is released and playback is over all the
+  // same: the window goes out of sight in both cases.
+  BOOL stopped = m_pPlayer->CloseGraph();
   if (m_pPlaybackView) ShowWindow(m_pPlaybackView->m_hWnd, SW_HIDE);
-  return S_OK;
+  return stopped ? S_OK : E_FAIL;
 }
 
 HRESULT CPlaybackModule::HandleGraphEvent() {

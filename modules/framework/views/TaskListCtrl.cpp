@@ -75,6 +75,10 @@ void CTaskListCtrl::Translate(char* text, int size, const char* section) {
   lstrcpynA(text, buffer, size);
 }
 
+CTaskListCtrl::~CTaskListCtrl() {
+  if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow();
+}
+
 BOOL CTaskListCtrl::DestroyWindow() {
   if (!m_hWnd) return FALSE;
   SkinSB_UnInitializeScrollBar(m_hWnd);

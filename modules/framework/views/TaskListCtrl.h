@@ -15,6 +15,10 @@ class CTaskListCtrl : public CSkinListCtrl, public IConverterView {
   enum { kControlId = 4105 };
 
   CTaskListCtrl();
+  // A list deleted while its window lives is destroyed here, through this
+  // class: the base destructors would skip the scroll bar's teardown and
+  // destroy the header (a member) before its list.
+  ~CTaskListCtrl() override;
 
   // The three partners are set by the module right after creation and are
   // not reference-counted.

@@ -11,6 +11,7 @@
 #include "modules/music/MusicModule.h"
 #include "modules/music/MusicSettings.h"
 #include "modules/music/MusicTaskListView.h"
+#include "tests/support/FakeFilterGraph.h"
 #include "tests/support/ModelFixture.h"
 #include "tests/support/ModuleHostFakes.h"
 #include "tests/support/RecordingSink.h"
@@ -159,6 +160,42 @@ TEST_F(MusicModule, InterfacesAndViews) {
   EXPECT_FALSE(IsWindow(playbackWnd));
   EXPECT_EQ(NULL, module.GetPlaybackView());
   EXPECT_EQ(E_POINTER, module.DestroyView(NULL));
+}
+
+// A skin reload destroys the playback window while a preview plays: the
+// graph goes first, and nothing of it stays tied to the dead window.
+TEST_F(MusicModule, DestroyingThePlaybackViewWhilePlayingReleasesTheGraphFirst) {
+  CFakeFilterGraph graph;
+  CFakeFilterGraph::Current() = &graph;
+  CDirectShowPlayer::SetGraphFactory(CFakeFilterGraph::Create);
+  // The player goes before the fake graph does, also when an assertion fails.
+  struct PlayerEnd {
+    CMusicModule& module;
+    ~PlayerEnd() {
+      module.ExitInstance();
+      CDirectShowPlayer::SetGraphFactory(NULL);
+      CFakeFilterGraph::Current() = NULL;
+    }
+  } end{module};
+  module.InitInstance();  // makes the player; the engines' absence does not matter here
+  RECT rect = {0, 0, 700, 300};
+  IConverterView* playback = NULL;
+  ASSERT_EQ(S_OK, module.CreateView("MusicPlaybackWndView", window.m_hWnd, &rect, "", &playback));
+  CDirectShowPlayer* player = module.GetPlayer();
+  ASSERT_NE(nullptr, player);
+  ASSERT_TRUE(player->PlayFile(Media("tone.wav").c_str()));
+  HWND playbackWnd = playback->GetViewWnd();
+  ASSERT_EQ(reinterpret_cast<OAHWND>(playbackWnd), graph.videoOwner);
+  ASSERT_EQ(reinterpret_cast<OAHWND>(playbackWnd), graph.events.notifyWindow);
+
+  EXPECT_EQ(S_OK, module.DestroyView(playback));
+  EXPECT_FALSE(IsWindow(playbackWnd));
+  EXPECT_EQ(1, graph.stops) << "the graph was left running";
+  EXPECT_FALSE(module.IsPlaying());
+  EXPECT_EQ(0, graph.events.notifyWindow) << "events would go to a dead window";
+  EXPECT_EQ(0, graph.videoOwner) << "the video window stays a child of a dead window";
+  EXPECT_EQ(OAFALSE, graph.videoVisible);
+  EXPECT_EQ(NULL, player->GetOwner());
 }
 
 TEST_F(MusicModule, FourColumnRowsOfRealMusicFiles) {

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "modules/framework/model/MediaInfoCtrl.h"
 #include "tests/support/ModuleHarness.h"
 #include "winfx/Seams.h"
@@ -96,6 +99,43 @@ TEST_F(ModuleConversion, AStoppedTaskLeavesNoOutput) {
   EXPECT_EQ("User Aborted", Task(0)->stateText);
   EXPECT_FALSE(vrctest::FileExists(output));
   EXPECT_EQ(0, m_module->StopConvert(0)) << "nothing runs any more";
+}
+
+// A skin reload during a batch: the main window destroys the task list and
+// makes it anew from inside the batch's message pump.
+ModuleHarness* g_reloading = NULL;
+void CALLBACK ReloadTheList(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(NULL, id);
+  ModuleHarness& harness = *g_reloading;
+  harness.module->DestroyView(harness.view);
+  harness.view = NULL;
+  RECT rect = {0, 0, 500, 300};
+  harness.module->CreateView("VideoConverterTaskListView", harness.window, &rect, "", &harness.view);
+}
+
+std::string StateCell(HWND list, int row) {
+  char text[260] = "";
+  LVITEMA item = {};
+  item.iSubItem = 2;  // the state column
+  item.pszText = text;
+  item.cchTextMax = sizeof(text);
+  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+TEST_F(ModuleConversion, AListMadeAnewDuringTheBatchShowsTheRestOfIt) {
+  ASSERT_EQ(1, m_module->AddFile(Media("clip.mp4").c_str()));
+  ASSERT_EQ(1, m_module->AddFile(Media("clip.avi").c_str()));
+  UseOutputType(9);  // MP3
+  g_reloading = &m_harness;
+  SetTimer(NULL, 0, 10, ReloadTheList);
+  EXPECT_EQ(1, m_module->Convert());
+  ASSERT_NE(nullptr, m_harness.view) << "the list was not made anew";
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ("Convert Successful", Task(i)->stateText) << i;
+    EXPECT_EQ("Convert Successful", StateCell(m_harness.view->GetViewWnd(), i))
+        << "row " << i << " of the new list";
+  }
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 // media detector (under Wine: its GStreamer-backed IMediaDet).
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <dshow.h>
+#include <dvdmedia.h>
+#include <string.h>
+
 #include "modules/framework/model/MediaInfoCtrl.h"
 #include "tests/support/ModelFixture.h"
 
@@ -56,6 +61,58 @@ TEST_F(MediaProbeTest, ResultByStreamContent) {
     EXPECT_EQ(c.mediaTime, mediaTime);
     EXPECT_EQ(c.width, video.bmiHeader.biWidth);
     EXPECT_EQ(c.sampleRate, (int)audio.nSamplesPerSec);
+  }
+}
+
+// One stream's media type as a splitter reports it: every video format type
+// counts as video, and the picture size comes from the header that the type
+// names, wherever its bitmap header sits.
+TEST(MediaStreamTypes, EveryVideoHeaderCountsAndGivesItsPictureSize) {
+  VIDEOINFOHEADER info = {};
+  info.bmiHeader.biWidth = 320;
+  BYTE mpeg1[104] = {};
+  memcpy(mpeg1, &info, sizeof(info));
+  VIDEOINFOHEADER2 info2 = {};
+  info2.bmiHeader.biWidth = 720;
+  info2.AvgTimePerFrame = 400000;
+  MPEG2VIDEOINFO mpeg2 = {};
+  mpeg2.hdr = info2;
+  WAVEFORMATEX wave = {};
+  wave.nSamplesPerSec = 44100;
+  const struct {
+    const char* name;
+    GUID major;
+    GUID format;
+    const void* block;
+    ULONG size;
+    bool haveVideo;
+    int taken;
+    int width;
+    int sampleRate;
+  } rows[] = {
+      {"VideoInfo", MEDIATYPE_Video, FORMAT_VideoInfo, &info, sizeof(info), false, 1, 320, 0},
+      {"MPEG-1 video", MEDIATYPE_Video, FORMAT_MPEGVideo, mpeg1, sizeof(mpeg1), false, 1, 320, 0},
+      {"VideoInfo2", MEDIATYPE_Video, FORMAT_VideoInfo2, &info2, sizeof(info2), false, 1, 720, 0},
+      {"MPEG-2 video", MEDIATYPE_Video, FORMAT_MPEG2Video, &mpeg2, sizeof(mpeg2), false, 1, 720, 0},
+      {"VideoInfo2 too short", MEDIATYPE_Video, FORMAT_VideoInfo2, &info2, 88, false, 1, 0, 0},
+      {"a second video stream", MEDIATYPE_Video, FORMAT_VideoInfo2, &info2, sizeof(info2), true, 0,
+       0, 0},
+      {"an unknown video format", MEDIATYPE_Video, FORMAT_None, &info, sizeof(info), false, 0, 0, 0},
+      {"wave audio", MEDIATYPE_Audio, FORMAT_WaveFormatEx, &wave, sizeof(wave), false, 2, 0, 44100},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    AM_MEDIA_TYPE type = {};
+    type.majortype = row.major;
+    type.formattype = row.format;
+    type.pbFormat = static_cast<BYTE*>(const_cast<void*>(row.block));
+    type.cbFormat = row.size;
+    VIDEOINFOHEADER video = {};
+    WAVEFORMATEX audio = {};
+    EXPECT_EQ(row.taken, TakeMediaStream(type, row.haveVideo, false, &video, &audio));
+    EXPECT_EQ(row.width, video.bmiHeader.biWidth);
+    EXPECT_EQ(row.sampleRate, static_cast<int>(audio.nSamplesPerSec));
+    if (row.width == 720) EXPECT_EQ(400000, video.AvgTimePerFrame) << "the frame time is kept";
   }
 }
 

@@ -8,6 +8,7 @@
 #include "base/MessagePump.h"
 #include "modules/framework/player/DirectShowPlayer.h"
 #include "modules/framework/views/SkinWnd.h"
+#include "tests/support/FakeFilterGraph.h"
 #include "tests/support/RecordingNotify.h"
 #include "tests/support/TestSupport.h"
 
@@ -112,6 +113,103 @@ TEST_F(Player, PlaysSeeksAndReportsTheEndAsStop) {
   std::vector<int> codes = driver.Codes();
   EXPECT_NE(codes.end(), std::find(codes.begin(), codes.end(), MEV_GRAPH_EVENT));
   EXPECT_EQ(MEV_STOP, codes.back());
+}
+
+// The player on a fake graph: what it leaves behind when the graph fails to
+// run or to stop, its duration per file, and its event loop's result.
+class PlayerOnAFakeGraph : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RECT rect = {0, 0, 320, 240};
+    ASSERT_TRUE(parent.Create(NULL, "parent", WS_POPUP, rect, NULL, 0));
+    ASSERT_TRUE(wnd.Create(&rect, parent.m_hWnd, NULL));
+    CFakeFilterGraph::Current() = &graph;
+    CDirectShowPlayer::SetGraphFactory(CFakeFilterGraph::Create);
+    player.SetOwner(wnd.m_hWnd);
+    ASSERT_TRUE(player.Init());
+  }
+  void TearDown() override {
+    player.Cleanup();
+    CDirectShowPlayer::SetGraphFactory(NULL);
+    CFakeFilterGraph::Current() = NULL;
+    wnd.DestroyWindow();
+    parent.DestroyWindow();
+  }
+  // What a player that plays nothing must not hold on to.
+  void ExpectLetGoOfTheOwner() {
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_FALSE(KillTimer(wnd.m_hWnd, PLAYER_TIMER_ID)) << "the position timer runs on";
+    EXPECT_EQ(0, graph.events.notifyWindow) << "graph events still go to the window";
+    EXPECT_EQ(0, graph.videoOwner) << "the video window is still the owner's child";
+    EXPECT_EQ(OAFALSE, graph.videoVisible);
+  }
+  CWnd parent;
+  CSkinWnd wnd;
+  CFakeFilterGraph graph;
+  CDirectShowPlayer player;
+};
+
+TEST_F(PlayerOnAFakeGraph, PlayingWiresTheGraphToTheOwner) {
+  ASSERT_TRUE(player.PlayFile("C:\\media\\any.avi"));
+  EXPECT_TRUE(player.IsPlaying());
+  EXPECT_EQ(reinterpret_cast<OAHWND>(wnd.m_hWnd), graph.events.notifyWindow);
+  EXPECT_EQ(reinterpret_cast<OAHWND>(wnd.m_hWnd), graph.videoOwner);
+  EXPECT_TRUE(KillTimer(wnd.m_hWnd, PLAYER_TIMER_ID)) << "the position timer is on the owner";
+}
+
+TEST_F(PlayerOnAFakeGraph, AGraphThatDoesNotRunLeavesNothingRunning) {
+  graph.runResult = E_FAIL;
+  EXPECT_FALSE(player.PlayFile("C:\\media\\any.avi"));
+  EXPECT_EQ(1, graph.runs);
+  ExpectLetGoOfTheOwner();
+}
+
+TEST_F(PlayerOnAFakeGraph, AGraphThatDoesNotStopIsReleasedAndThePlayerStopped) {
+  ASSERT_TRUE(player.PlayFile("C:\\media\\any.avi"));
+  graph.stopResult = E_FAIL;
+  EXPECT_FALSE(player.CloseGraph()) << "the failure is reported";
+  EXPECT_EQ(1, graph.stops);
+  ExpectLetGoOfTheOwner();
+  graph.stopResult = S_OK;
+  EXPECT_TRUE(player.PlayFile("C:\\media\\any.avi")) << "a new graph plays again";
+  EXPECT_TRUE(player.IsPlaying());
+}
+
+TEST_F(PlayerOnAFakeGraph, EachFileHasItsOwnDuration) {
+  ASSERT_TRUE(player.PlayFile("C:\\media\\long.avi"));
+  graph.seeking.duration = 500000000LL;  // 50 s, as the graph reads it
+  ASSERT_TRUE(player.RefreshDuration());
+  ASSERT_EQ(500000000LL, player.GetDuration());
+  ASSERT_TRUE(vrctest::FileExists(Clip()));
+  ASSERT_TRUE(player.PlayFile(Clip().c_str()));
+  EXPECT_EQ(10000000LL, player.GetDuration()) << "the one-second clip's, not the last file's";
+  ASSERT_TRUE(player.PlayFile("C:\\media\\missing.avi"));
+  EXPECT_EQ(0, player.GetDuration()) << "unknown, not the last file's";
+}
+
+TEST_F(PlayerOnAFakeGraph, HandlingEventsSucceedsOnceTheQueueIsEmpty) {
+  ASSERT_TRUE(player.PlayFile("C:\\media\\any.avi"));
+  EXPECT_EQ(S_OK, player.HandleGraphEvents()) << "an empty queue is no failure";
+  graph.events.queued = {EC_PAUSED, EC_CLOCK_CHANGED};
+  EXPECT_EQ(S_OK, player.HandleGraphEvents());
+  EXPECT_EQ(2u, graph.events.eventsTaken);
+}
+
+TEST_F(PlayerOnAFakeGraph, WithoutAnOwnerWindowNoTimerIsMade) {
+  player.SetOwner(NULL);
+  ASSERT_TRUE(player.PlayFile("C:\\media\\any.avi"));
+  // A thread timer of one second would have posted its WM_TIMER by now; the
+  // wait is generous so that a loaded machine cannot hide it.
+  DWORD start = GetTickCount();
+  MSG msg;
+  bool ticked = false;
+  while (!ticked && GetTickCount() - start < 3000) {
+    MsgWaitForMultipleObjects(0, NULL, FALSE, 100, QS_TIMER);
+    while (PeekMessageA(&msg, NULL, WM_TIMER, WM_TIMER, PM_REMOVE))
+      if (!msg.hwnd) ticked = true;  // a thread timer's tick
+  }
+  EXPECT_FALSE(ticked) << "a thread timer that Stop can never kill";
+  EXPECT_TRUE(player.CloseGraph());
 }
 
 }  // namespace
