@@ -7,6 +7,7 @@
 #include <ocidl.h>
 
 #include <string>
+#include <vector>
 
 #include "app/Pages.h"
 #include "base/ComPtr.h"
@@ -113,6 +114,8 @@ class CCommandExecutive : public CModuleBase {
   HWND OwnerFor(const SkinCommandParam* param) const;
   std::string GetConfigString(const char* name);
   void AddFileToConverter(const char* path);
+  // One message for the files of an add that could not be added.
+  void ReportNotAddedFiles(const std::vector<std::string>& names, HWND owner);
 
   class CSkinCommandPart : public ISkinCommand {
    public:

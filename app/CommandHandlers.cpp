@@ -7,7 +7,10 @@
 
 #include "app/FolderChooser.h"
 #include "app/HelpLauncher.h"
+#include "app/NotAddedFiles.h"
 #include "base/LogClient.h"
+#include "base/Strings.h"
+#include "base/AppBoxText.h"
 #include "winfx/FileDialog.h"
 #include "winfx/Seams.h"
 
@@ -16,6 +19,21 @@ HRESULT CCommandExecutive::OnCommandLine(const char*, int, SkinCommandParam*) { 
 void CCommandExecutive::AddFileToConverter(const char* path) {
   int added = m_pIConverter ? m_pIConverter->AddFile(path) : 0;
   LogPrint(LOG_TRACE, "Varno Reel Craft add file = %s! bRet = %d\n", path, added);
+}
+
+void CCommandExecutive::ReportNotAddedFiles(const std::vector<std::string>& names, HWND owner) {
+  if (names.empty()) return;
+  for (const std::string& name : names)
+    LogPrint(LOG_WARNING, "File %s cannot be named in the ANSI code page, not added!\n",
+             name.c_str());
+  // Only the reason goes through the translator's fixed buffer; the names
+  // follow it, however long the list.
+  const AppBoxRules kListBox = {0, false};
+  std::string reason, caption;
+  MakeAppBoxText(m_pITranslater, m_pIConfigEx, kNotAddedFilesReason, kListBox, &reason);
+  MakeAppBoxText(m_pITranslater, m_pIConfigEx, "Varno Reel Craft V2.0", kListBox, &caption);
+  VrcMessageBox(owner, (reason + NotAddedFilesList(names)).c_str(), caption.c_str(),
+                MB_OK | MB_ICONWARNING);
 }
 
 HRESULT CCommandExecutive::OnDropFiles(const char*, int, SkinCommandParam* param) {
@@ -28,7 +46,16 @@ HRESULT CCommandExecutive::OnDropFiles(const char*, int, SkinCommandParam* param
   // Adding pumps messages: the buttons that must not be pressed meanwhile go
   // off now, not only at the end.
   UpdateButtonStates();
+  std::vector<std::string> notAdded;
   for (UINT i = 0; i < count && !m_bConverting; ++i) {
+    // The modules take narrow names: a name that the code page cannot write
+    // would come out with stand-in characters and name no file at all.
+    wchar_t wide[MAX_PATH] = {0};
+    std::string narrow;
+    if (DragQueryFileW(drop, i, wide, MAX_PATH) && !NarrowExactly(wide, &narrow)) {
+      notAdded.push_back(narrow);
+      continue;
+    }
     char path[MAX_PATH] = {0};
     DragQueryFileA(drop, i, path, MAX_PATH);
     DWORD attributes = GetFileAttributesA(path);
@@ -45,6 +72,7 @@ HRESULT CCommandExecutive::OnDropFiles(const char*, int, SkinCommandParam* param
   m_bAddingFiles = false;
   DragFinish(drop);
   UpdateButtonStates();
+  ReportNotAddedFiles(notAdded, MainWindow());
   return S_OK;
 }
 
@@ -171,8 +199,18 @@ HRESULT CCommandExecutive::OnAddFiles(const char*, int, SkinCommandParam* param)
     m_pIConfigEx->SetString("LastOpenPath", dialog.GetPathName().c_str(), 0);
     m_bAddingFiles = true;
     UpdateButtonStates();
-    for (const std::string& file : dialog.GetFiles()) AddFileToConverter(file.c_str());
+    std::vector<std::string> notAdded;
+    for (const std::string& file : dialog.GetFiles()) {
+      // The narrow dialog writes a name that the code page cannot hold with
+      // "?" for the missing letters; "?" is never part of a real file name.
+      if (file.find('?') != std::string::npos)
+        notAdded.push_back(file);
+      else
+        AddFileToConverter(file.c_str());
+    }
     m_bAddingFiles = false;
+    UpdateButtonStates();
+    ReportNotAddedFiles(notAdded, OwnerFor(param));
   }
   UpdateButtonStates();
   return S_OK;

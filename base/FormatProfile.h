@@ -17,6 +17,12 @@ struct IVarnoConfigEx;
 typedef std::vector<std::string> TextList;
 typedef std::vector<int> ValueList;
 
+// The room of the profile's path (the "ConfigFilePath" value) wherever it is
+// read or kept: the start-up check refuses a path that does not fit, and the
+// configuration refuses to hand it into a smaller buffer, so no reader ever
+// works on a cut path.
+enum { kProfilePathRoom = MAX_PATH };
+
 // The most output types a profile holds ([OT0] to [OT19]); the last slot is
 // the user-defined type.
 enum { kMaxOutputTypes = 20 };

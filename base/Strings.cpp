@@ -36,6 +36,20 @@ std::wstring Widen(const char* text) {
   return wide;
 }
 
+bool NarrowExactly(const wchar_t* text, std::string* narrow) {
+  narrow->clear();
+  if (!text || !*text) return true;
+  if (GetACP() == CP_UTF8) {  // every character has a form; the flag is not allowed then
+    *narrow = Narrow(text);
+    return true;
+  }
+  BOOL usedStandIn = FALSE;
+  int length = WideCharToMultiByte(CP_ACP, 0, text, -1, NULL, 0, NULL, &usedStandIn);
+  if (length <= 0) return false;
+  *narrow = Narrow(text);
+  return !usedStandIn;
+}
+
 std::string Narrow(const wchar_t* text) {
   if (!text) return std::string();
   int length = WideCharToMultiByte(CP_ACP, 0, text, -1, NULL, 0, NULL, NULL);

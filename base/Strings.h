@@ -16,3 +16,7 @@ std::string ReplaceAll(const std::string& text, const char* token, const std::st
 // NULL or a text that does not convert.
 std::wstring Widen(const char* text);
 std::string Narrow(const wchar_t* text);
+// FALSE when some character of `text` has no form in the system's code page
+// (a file of that name cannot be reached by its narrow name); *narrow then
+// holds the text with the code page's stand-in characters, fit for showing.
+bool NarrowExactly(const wchar_t* text, std::string* narrow);

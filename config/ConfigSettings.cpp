@@ -66,6 +66,11 @@ int CConfigModule::GetString(const char* name, char* buf, int size, int bDefault
   if (Is(name, "SkinPath") || Is(name, "VideoLogoBmpPath") || Is(name, "AboutBmpFileName"))
     return GetSkinName(name, buf, size) ? 1 : 0;
   if (Is(name, "ConfigFilePath")) {
+    // A cut path would name another file: a buffer too small gets nothing.
+    if (m_strProfile.size() >= static_cast<size_t>(size)) {
+      buf[0] = 0;
+      return 0;
+    }
     CopyBounded(buf, size, m_strProfile.c_str());
     return 1;
   }

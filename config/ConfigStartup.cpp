@@ -126,11 +126,19 @@ bool CConfigModule::LoadConfigFiles() {
     return false;
   }
   ReadOemValues();
-  char profile[1025] = {0};
-  GetPrivateProfileStringA("OEM", "ConfigFilePath", "", profile, 1024, m_strConfigIni.c_str());
+  // Read with room to spare, so that a value too long for the profile's path
+  // is seen whole and refused rather than cut to a different file's name.
+  char profile[2 * kProfilePathRoom] = {0};
+  DWORD length = GetPrivateProfileStringA("OEM", "ConfigFilePath", "", profile, sizeof(profile),
+                                          m_strConfigIni.c_str());
   m_strProfile = profile;
   if (!m_strProfile.empty() && !IsAbsolutePath(m_strProfile))
     m_strProfile = m_strProgramFolder + m_strProfile;
+  if (length >= sizeof(profile) - 1 || m_strProfile.size() >= kProfilePathRoom) {
+    LogPrint(LOG_ERROR, "Format profile path '%s' is too long!\n", profile);
+    m_strProfile.clear();
+    return false;
+  }
   if (m_strProfile.empty() || !PathIsFile(m_strProfile)) {
     LogPrint(LOG_ERROR, "Format profile '%s' is missing!\n", profile);
     return false;

@@ -180,8 +180,8 @@ BOOL ReadCodecNames(const char* file, const char* section, TextList* audio, Text
 
 int LoadProfileDefaults(IVarnoConfigEx* config) {
   if (!config) return 0;
-  char file[MAX_PATH] = {0};
-  config->GetString("ConfigFilePath", file, sizeof(file), 0);
+  char file[kProfilePathRoom] = {0};
+  if (!config->GetString("ConfigFilePath", file, sizeof(file), 0)) return 0;
   LoadVideoDefaults(config, file);
   LoadPhotoDefaults(config, file);
   LoadAudioDefaults(config, file);
@@ -191,8 +191,8 @@ int LoadProfileDefaults(IVarnoConfigEx* config) {
 void LoadOutputTypes(IVarnoConfigEx* config) {
   g_outputTypes.clear();
   if (!config) return;
-  char file[MAX_PATH] = {0};
-  config->GetString("ConfigFilePath", file, sizeof(file), 0);
+  char file[kProfilePathRoom] = {0};
+  if (!config->GetString("ConfigFilePath", file, sizeof(file), 0)) return;
   LoadOutputTypeTable(CFormatProfile(file), config, &g_outputTypes);
 }
 

@@ -11,7 +11,9 @@
 #include "log/MailReport.h"
 
 namespace {
-const char kUnicodeTempName[] = "0C475E84_2EE3_471e_9559_C513CABF71A1.tmp";
+// The most copies of one hour's crash log that sit side by side; an earlier
+// copy is never overwritten.
+const int kMaxCopiesPerHour = 100;
 
 // Writes the ANSI text of a UTF-16 file (after its byte-order mark) to
 // tempPath; FALSE when it cannot.
@@ -70,10 +72,14 @@ BOOL FileContains(const char* path, const char* text, int maxBytes, BOOL caseSen
     size_t got = fread(head, 1, sizeof(head), probe);
     fclose(probe);
     if (got >= 2 && IsTextUnicode(head, static_cast<int>(got), NULL)) {
-      GetCurrentDirectoryA(MAX_PATH, tempPath);
-      if (PathAppendA(tempPath, kUnicodeTempName) && ConvertUnicodeFile(path, tempPath)) {
-        searched = tempPath;
-        madeTemp = true;
+      // A name of its own in the temporary folder: the current folder may be
+      // read-only or hold a file of the user's under any fixed name.
+      char tempFolder[MAX_PATH] = {0};
+      DWORD folderLength = GetTempPathA(MAX_PATH, tempFolder);
+      if (folderLength > 0 && folderLength < MAX_PATH &&
+          GetTempFileNameA(tempFolder, "drw", 0, tempPath)) {
+        madeTemp = true;  // GetTempFileName made the file: it goes in every case
+        if (ConvertUnicodeFile(path, tempPath)) searched = tempPath;
       }
     }
   }
@@ -114,10 +120,24 @@ void CollectCrashLog(const char* modulePath, int enableSendMail, const char* mai
   PathRemoveBackslashA(folder);
   SYSTEMTIME now;
   GetLocalTime(&now);
-  char copy[MAX_PATH + 32];
-  snprintf(copy, sizeof(copy), "%s\\drwtsn%d%02d%02d-%d.log", folder, now.wYear, now.wMonth,
-           now.wDay, now.wHour);
-  CopyFileA(crashLog, copy, FALSE);
+  // The crash log is the only copy of the report: it goes only once a copy
+  // of it exists, and that copy never replaces an earlier one.
+  char copy[MAX_PATH + 48];
+  bool copied = false;
+  for (int counter = 1; counter <= kMaxCopiesPerHour && !copied; ++counter) {
+    int length = counter == 1
+                     ? snprintf(copy, sizeof(copy), "%s\\drwtsn%d%02d%02d-%d.log", folder,
+                                now.wYear, now.wMonth, now.wDay, now.wHour)
+                     : snprintf(copy, sizeof(copy), "%s\\drwtsn%d%02d%02d-%d-%d.log", folder,
+                                now.wYear, now.wMonth, now.wDay, now.wHour, counter);
+    if (length < 0 || length >= MAX_PATH) return;
+    if (CopyFileA(crashLog, copy, TRUE)) {
+      copied = true;
+    } else if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) {
+      return;  // the folder cannot take the copy: the crash log stays for the next start
+    }
+  }
+  if (!copied) return;
   DeleteFileA(crashLog);
   if (enableSendMail) SendMailReport(NULL, "Dr.Watson", mailAddress, modulePath, copy);
 }

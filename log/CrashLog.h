@@ -11,5 +11,6 @@ BOOL GetCrashLogPath(char* buffer, int size);
 BOOL FileContains(const char* path, const char* text, int maxBytes, BOOL caseSensitive);
 
 // When the crash log mentions modulePath: copies it beside the module under a
-// dated name, deletes it, and mails the copy when enableSendMail is set.
+// dated name (with a counter when that name is taken), deletes it once the
+// copy exists, and mails the copy when enableSendMail is set.
 void CollectCrashLog(const char* modulePath, int enableSendMail, const char* mailAddress);

@@ -23,7 +23,9 @@ bool MailAvailable() {
 }  // namespace
 
 BOOL IsMailResultSuccess(ULONG result) {
-  return result == SUCCESS_SUCCESS || result == MAPI_USER_ABORT || result == MAPI_E_LOGIN_FAILURE;
+  // A failed log-in sent nothing: only a sent mail and the user's own cancel
+  // count as done.
+  return result == SUCCESS_SUCCESS || result == MAPI_USER_ABORT;
 }
 
 BOOL SendMailReport(HWND owner, const char* subject, const char* recipient, const char* noteText,

@@ -1,5 +1,6 @@
 #include "config/dialogs/ConfigDialog.h"
 
+#include "base/FormatProfile.h"
 #include "include/VarnoGuids.h"
 
 CConfigDialog::CConfigDialog(UINT templateId, IVarnoConfigEx* config)
@@ -12,7 +13,7 @@ void CConfigDialog::TranslateTexts(const char* section) const {
 }
 
 std::string CConfigDialog::ProfilePath() const {
-  char path[MAX_PATH] = {0};
+  char path[kProfilePathRoom] = {0};
   if (!m_config || !m_config->GetString("ConfigFilePath", path, sizeof(path), 0)) return std::string();
   return path;
 }

@@ -75,7 +75,13 @@ int Encode(const EncoderOptions& options) {
     return Fail(kNoFfmpeg, error);
   if (!warning.empty()) WriteMessage(warning);
 
-  bool readerThere = child.ReadLines([](const std::string& line) {
+  // ffmpeg ends with exit code 0 when only the last writes failed (a full
+  // disk): its own report of the failed write is what tells.
+  bool writeFailed = false;
+  bool readerThere = child.ReadLines([&writeFailed](const std::string& line) {
+    if (line.find("Error writing trailer") != std::string::npos ||
+        line.find("av_interleaved_write_frame()") != std::string::npos)
+      writeFailed = true;
     double seconds = 0;
     if (ParseProgressTime(line, &seconds)) return WriteOutput(PositionLine(seconds));
     if (IsProgressLine(line)) return true;
@@ -88,6 +94,10 @@ int Encode(const EncoderOptions& options) {
     return kReaderGone;
   }
   DWORD code = child.Wait();
+  if (code == 0 && writeFailed) {
+    DeleteFileA(options.output.c_str());
+    return Fail(kFfmpegFailed, "ffmpeg could not write all of '" + options.output + "'");
+  }
   if (code != 0) {
     DeleteFileA(options.output.c_str());
     return Fail(kFfmpegFailed, "ffmpeg failed with exit code " + std::to_string(code));

@@ -7,6 +7,8 @@
 
 #include "app/FolderChooser.h"
 #include "app/HelpLauncher.h"
+#include "base/Handles.h"
+#include "base/Strings.h"
 #include "tests/support/ExecutiveFakes.h"
 #include "tests/support/TestSupport.h"
 #include "winfx/FileDialog.h"
@@ -242,6 +244,78 @@ TEST(Handlers, AddFilesAddsEachChosenFileInOrder) {
   EXPECT_EQ(S_OK, w.Run("AddFiles"));
   EXPECT_TRUE(w.music->calls.empty());
   VrcSetOpenFileNameSeam(NULL);
+}
+
+// A drop handle with wide names, as the shell makes it on NT.
+HGLOBAL MakeWideDrop(const std::vector<std::wstring>& paths) {
+  std::wstring names;
+  for (const std::wstring& p : paths) names.append(p).push_back(0);
+  names.push_back(0);
+  size_t bytes = names.size() * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
+  DROPFILES* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), bytes);
+  GlobalUnlock(memory);
+  return memory;
+}
+
+std::wstring WideOf(const std::string& text) {
+  return std::wstring(text.begin(), text.end());  // the test folders are plain ASCII
+}
+
+TEST(Handlers, DroppedNamesTheCodePageCannotWriteAreNamedInOneMessage) {
+  if (GetACP() == CP_UTF8) GTEST_SKIP() << "the ANSI code page is UTF-8: every name can be written";
+  fakes::Wiring w;
+  ASSERT_EQ(S_OK, w.Init());
+  VrcSetMessageBoxSeam(RecordBox);
+  g_boxes.clear();
+  TempDir dir;
+  std::string plain = dir.File("clip.avi");
+  vrctest::WriteFile(plain, "x");
+  // Cyrillic and CJK letters: no single-byte Western code page has them.
+  const std::wstring cyrillic = WideOf(dir.Path()) + L"\x0444\x0438\x043B\x044C\x043C.avi";
+  const std::wstring cjk = WideOf(dir.Path()) + L"\x52A8\x753B.avi";
+  std::string shownCyrillic, shownCjk;
+  ASSERT_FALSE(NarrowExactly(cyrillic.c_str(), &shownCyrillic)) << "code page " << GetACP();
+  ASSERT_FALSE(NarrowExactly(cjk.c_str(), &shownCjk));
+  for (const std::wstring& name : {cyrillic, cjk}) {
+    CHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL));
+    ASSERT_TRUE(file.IsValid());
+  }
+  HGLOBAL drop = MakeWideDrop({cyrillic, WideOf(plain), cjk});
+  EXPECT_EQ(S_OK, w.Run("DropFiles", 0, 1, reinterpret_cast<INT_PTR>(drop)));
+  EXPECT_EQ((std::vector<std::string>{"AddFile " + plain}), w.video->calls);
+  ASSERT_EQ(1u, g_boxes.size()) << "one message for the whole drop";
+  EXPECT_NE(std::string::npos, g_boxes[0].find("not added")) << g_boxes[0];
+  EXPECT_NE(std::string::npos, g_boxes[0].find(shownCyrillic)) << g_boxes[0];
+  EXPECT_NE(std::string::npos, g_boxes[0].find(shownCjk)) << g_boxes[0];
+  EXPECT_EQ(std::string::npos, g_boxes[0].find("clip.avi")) << "the added file is not named";
+
+  // A drop where every name can be written says nothing.
+  g_boxes.clear();
+  EXPECT_EQ(S_OK, w.Run("DropFiles", 0, 1, reinterpret_cast<INT_PTR>(MakeWideDrop({WideOf(plain)}))));
+  EXPECT_TRUE(g_boxes.empty());
+  VrcSetMessageBoxSeam(NULL);
+}
+
+TEST(Handlers, ChosenNamesWithTheDialogsStandInsAreNamedInOneMessage) {
+  fakes::Wiring w;
+  w.config->ints["ReelCraftLastPage"] = 1;
+  ASSERT_EQ(S_OK, w.Init());
+  VrcSetOpenFileNameSeam(AnswerDialog);
+  VrcSetMessageBoxSeam(RecordBox);
+  g_boxes.clear();
+  // What the narrow dialog writes for two Cyrillic names and a plain one.
+  g_dialogAnswer = std::string("C:\\Music\0????.mp3\0b.wav\0???.wav\0\0", 33);
+  EXPECT_EQ(S_OK, w.Run("AddFiles"));
+  EXPECT_EQ((std::vector<std::string>{"AddFile C:\\Music\\b.wav"}), w.music->calls);
+  ASSERT_EQ(1u, g_boxes.size());
+  EXPECT_NE(std::string::npos, g_boxes[0].find("\nC:\\Music\\????.mp3\nC:\\Music\\???.wav")) << g_boxes[0];
+  g_dialogAnswer.clear();
+  VrcSetOpenFileNameSeam(NULL);
+  VrcSetMessageBoxSeam(NULL);
 }
 
 struct SelectionCase {

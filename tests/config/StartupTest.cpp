@@ -86,6 +86,20 @@ TEST(ConfigStartup, ShippedProfileGivesEveryOutputType) {
   EXPECT_EQ(10u, formats.size());
 }
 
+TEST(ConfigStartup, TheProfilePathIsRefusedToABufferItDoesNotFit) {
+  Installation install;
+  ModulePtr module = StartedModule();
+  std::string profile = install.Folder() + "Configs\\Formats.ini";
+  char exact[kProfilePathRoom];
+  EXPECT_EQ(1, module->GetString("ConfigFilePath", exact, static_cast<int>(profile.size() + 1), 0));
+  EXPECT_EQ(profile, exact);
+  // A cut path names another file: nothing is better than part of it.
+  char small[kProfilePathRoom];
+  memset(small, 'x', sizeof(small));
+  EXPECT_EQ(0, module->GetString("ConfigFilePath", small, static_cast<int>(profile.size()), 0));
+  EXPECT_STREQ("", small);
+}
+
 TEST(ConfigStartup, SettingsSurviveARestartAndTheFirstRunRunsOnce) {
   Installation install;
   const std::string longPath(600, 'p');
@@ -119,6 +133,10 @@ const BrokenInstallation kBroken[] = {
     {"no language library", [](Installation& i) { DeleteFileA(i.File("vrcl.dll").c_str()); }},
     {"no Config.ini", [](Installation& i) { DeleteFileA(i.File("Configs\\Config.ini").c_str()); }},
     {"missing format profile", [](Installation& i) { i.WriteConfigIni("Configs\\Missing.ini"); }},
+    {"format profile path longer than a path",
+     [](Installation& i) { i.WriteConfigIni(std::string(300, 'p') + "\\Formats.ini"); }},
+    {"format profile path longer than the value's room",
+     [](Installation& i) { i.WriteConfigIni(std::string(1100, 'p') + "\\Formats.ini"); }},
     {"no version file", [](Installation& i) { DeleteFileA(i.File("VarnoReelCraft.dll").c_str()); }},
     {"version file renamed by OEM value",
      [](Installation& i) {

@@ -31,15 +31,34 @@ void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
 
 class FileContainsTest : public ::testing::TestWithParam<SearchCase> {};
 
+// Points the temporary folder at a folder of the test's own for its lifetime.
+class TemporaryFolder {
+ public:
+  explicit TemporaryFolder(const std::string& folder) {
+    GetEnvironmentVariableA("TMP", m_old, MAX_PATH);
+    SetEnvironmentVariableA("TMP", folder.c_str());
+  }
+  ~TemporaryFolder() { SetEnvironmentVariableA("TMP", m_old[0] ? m_old : NULL); }
+
+ private:
+  char m_old[MAX_PATH] = {0};
+};
+
 TEST_P(FileContainsTest, FindsTheText) {
   const SearchCase& c = GetParam();
-  TempDir dir;
-  SetCurrentDirectoryA(dir.Path().c_str());  // where a UTF-16 file's conversion goes
+  TempDir dir, temp;
+  TemporaryFolder useTemp(temp.Path());
+  // A file of the user's in the current folder under the name that a fixed
+  // conversion name would take: it is neither overwritten nor removed.
+  SetCurrentDirectoryA(dir.Path().c_str());
+  std::string usersFile = dir.File("0C475E84_2EE3_471e_9559_C513CABF71A1.tmp");
+  vrctest::WriteFile(usersFile, "the user's own");
   std::string path = dir.File("crash.log");
   vrctest::WriteFile(path, c.content);
   EXPECT_EQ(c.found, FileContains(path.c_str(), c.text, c.maxBytes, c.caseSensitive));
-  EXPECT_FALSE(vrctest::FileExists(dir.File("0C475E84_2EE3_471e_9559_C513CABF71A1.tmp")))
-      << "the conversion is removed";
+  EXPECT_EQ("the user's own", vrctest::ReadFile(usersFile));
+  EXPECT_EQ(2u, vrctest::FilesIn(dir.Path()).size()) << "nothing written into the current folder";
+  EXPECT_TRUE(vrctest::FilesIn(temp.Path()).empty()) << "the conversion is removed";
   SetCurrentDirectoryA(vrctest::TestFolder().c_str());
 }
 
@@ -103,6 +122,36 @@ TEST(CrashLog, ALogThatNamesTheModuleIsCopiedBesideItAndRemoved) {
   std::string after = DatedCopyName(program.Path());
   EXPECT_TRUE(vrctest::FileExists(before) || vrctest::FileExists(after));
   EXPECT_FALSE(vrctest::FileExists(crashLog)) << "collected once";
+}
+
+TEST(CrashLog, ACopyThatFailsLeavesTheCrashLog) {
+  TempDir logs, program;
+  CrashLoggerFolder logger(logs.Path());
+  std::string crashLog = logs.File("drwtsn32.log");
+  // The module's folder is gone: the copy beside it cannot be made.
+  std::string module = program.File("gone\\MovieCast.dll");
+  vrctest::WriteFile(crashLog, "Application exception in " + module + "\r\n");
+  CollectCrashLog(module.c_str(), 0, "");
+  EXPECT_TRUE(vrctest::FileExists(crashLog)) << "the only copy of the report stays";
+  EXPECT_TRUE(vrctest::FilesIn(program.Path()).empty());
+}
+
+TEST(CrashLog, ASecondCrashInTheSameHourKeepsTheFirstCopy) {
+  TempDir logs, program;
+  CrashLoggerFolder logger(logs.Path());
+  std::string crashLog = logs.File("drwtsn32.log");
+  std::string module = program.File("MovieCast.dll");
+  std::string report = "Application exception in " + module + "\r\nsecond crash\r\n";
+  vrctest::WriteFile(crashLog, report);
+  std::string earlier = DatedCopyName(program.Path());
+  vrctest::WriteFile(earlier, "first crash");
+  CollectCrashLog(module.c_str(), 0, "");
+  EXPECT_EQ("first crash", vrctest::ReadFile(earlier));
+  EXPECT_FALSE(vrctest::FileExists(crashLog));
+  std::vector<std::string> names = vrctest::FilesIn(program.Path());
+  ASSERT_EQ(2u, names.size());
+  std::string copy = program.File(names[0] == earlier.substr(program.Path().size()) ? names[1] : names[0]);
+  EXPECT_EQ(report, vrctest::ReadFile(copy));
 }
 
 TEST(CrashLog, ALogOfAnotherModuleStays) {

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/Handles.h"
+
 namespace vrctest {
 
 std::string TestFolder() {
@@ -40,6 +42,20 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() { RemoveTree(m_path); }
+
+std::vector<std::string> FilesIn(const std::string& path) {
+  std::string folder = path;
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  CFindHandle find(FindFirstFileA((folder + "\\*").c_str(), &data));
+  if (!find.IsValid()) return names;
+  do {
+    std::string name = data.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(find, &data));
+  return names;
+}
 
 void RemoveTree(const std::string& path) {
   std::string folder = path;

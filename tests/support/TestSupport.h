@@ -42,6 +42,9 @@ bool WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
 bool CopyInto(const std::string& source, const std::string& folder);
+// The names of the files and folders in a folder (with or without its
+// trailing backslash), without "." and "..".
+std::vector<std::string> FilesIn(const std::string& folder);
 // Splits text at "\n" (a "\r" before it is dropped).
 std::vector<std::string> Lines(const std::string& text);
 

@@ -35,8 +35,8 @@ BOOL CConverterManager::Init(const char* installFolder) {
   m_pCodecLibrary.reset();  // the old binding goes before the new one is made
   m_pCodecLibrary.reset(new CCodecLibrary(m_pConfig));
   m_pCodecLibrary->SetFolder(installFolder ? installFolder : "");
-  char path[MAX_PATH] = "";
-  if (m_pConfig) m_pConfig->GetString("ConfigFilePath", path, MAX_PATH, 0);
+  char path[kProfilePathRoom] = "";
+  if (m_pConfig) m_pConfig->GetString("ConfigFilePath", path, sizeof(path), 0);
   m_profilePath = path;
   LoadOutputTypes();
   if (m_pConfig) {
