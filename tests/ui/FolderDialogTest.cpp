@@ -21,6 +21,9 @@ class CAnsweringFolderDialog : public CFolderDialog {
   UINT flagsTried = 0;
   // When set, the browser selects this item instead of the initial folder.
   LPCITEMIDLIST selectItem = NULL;
+  // OK waits until the browser shows this folder (Wine's browser may not
+  // have its tree ready at the first selection), asking again each tick.
+  std::string waitFor;
 
  protected:
   void OnInitialized() override {
@@ -29,12 +32,47 @@ class CAnsweringFolderDialog : public CFolderDialog {
     if (flagsTried) SetBrowseFlags(flagsTried);
     if (selectItem)
       SendMessageA(Browser(), BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(selectItem));
-    PostMessageA(Browser(), WM_COMMAND, MAKEWPARAM(m_answer, BN_CLICKED), 0);
+    if (!waitFor.empty() && !m_reached) {
+      s_waiting = this;
+      SetTimer(Browser(), kRetryTimer, 100, Retry);
+      return;
+    }
+    Answer(Browser());
+  }
+  void OnSelChanged(LPCITEMIDLIST item) override {
+    CFolderDialog::OnSelChanged(item);
+    char path[MAX_PATH] = "";
+    if (item && SHGetPathFromIDListA(item, path) && !waitFor.empty()) {
+      std::string wanted = waitFor;
+      while (!wanted.empty() && wanted.back() == '\\') wanted.pop_back();
+      if (lstrcmpiA(path, wanted.c_str()) == 0) m_reached = true;
+    }
   }
 
  private:
+  enum { kRetryTimer = 77, kMostTries = 30 };
+  static CAnsweringFolderDialog* s_waiting;
+
+  void Answer(HWND browser) {
+    PostMessageA(browser, WM_COMMAND, MAKEWPARAM(m_answer, BN_CLICKED), 0);
+  }
+  static void CALLBACK Retry(HWND browser, UINT, UINT_PTR id, DWORD) {
+    CAnsweringFolderDialog* dialog = s_waiting;
+    if (!dialog->m_reached && ++dialog->m_tries < kMostTries) {
+      SendMessageA(browser, BFFM_SETSELECTIONA, TRUE,
+                   reinterpret_cast<LPARAM>(dialog->waitFor.c_str()));
+      if (!dialog->m_reached) return;
+    }
+    KillTimer(browser, id);
+    dialog->Answer(browser);
+  }
+
   int m_answer;
+  bool m_reached = false;
+  int m_tries = 0;
 };
+
+CAnsweringFolderDialog* CAnsweringFolderDialog::s_waiting = NULL;
 
 class FolderDialogFixture : public ::testing::Test {
  protected:
@@ -55,6 +93,7 @@ bool SameFolder(const std::string& a, const std::string& b) {
 TEST_F(FolderDialogFixture, OkOnTheInitialFolderGivesItsPath) {
   CAnsweringFolderDialog dialog(IDOK, "Choose the output folder");
   dialog.SetInitialFolder(dir.Path().c_str());
+  dialog.waitFor = dir.Path();
   ASSERT_TRUE(dialog.DoModal());
   EXPECT_TRUE(SameFolder(dir.Path(), dialog.GetFolderPath())) << dialog.GetFolderPath();
   EXPECT_TRUE(dialog.showingInCallback);
