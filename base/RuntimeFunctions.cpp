@@ -34,3 +34,9 @@ PFN_SetWindowTheme RuntimeSetWindowTheme() {
       reinterpret_cast<PFN_SetWindowTheme>(LookUp("uxtheme.dll", "SetWindowTheme"));
   return function;
 }
+
+PFN_SetLayeredWindowAttributes RuntimeSetLayeredWindowAttributes() {
+  static PFN_SetLayeredWindowAttributes function = reinterpret_cast<PFN_SetLayeredWindowAttributes>(
+      LookUp("user32.dll", "SetLayeredWindowAttributes"));
+  return function;
+}

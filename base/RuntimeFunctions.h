@@ -25,3 +25,8 @@ PFN_HtmlHelpA RuntimeHtmlHelpA();
 typedef HRESULT(WINAPI* PFN_SetWindowTheme)(HWND window, const wchar_t* appName,
                                             const wchar_t* idList);
 PFN_SetWindowTheme RuntimeSetWindowTheme();
+
+// user32.dll: the transparency of a layered window (not on every system).
+typedef BOOL(WINAPI* PFN_SetLayeredWindowAttributes)(HWND window, COLORREF key, BYTE alpha,
+                                                      DWORD flags);
+PFN_SetLayeredWindowAttributes RuntimeSetLayeredWindowAttributes();

@@ -13,6 +13,7 @@ class CFolderDialog {
 
   // Ignored while the browser is showing.
   void SetBrowseFlags(UINT flags);
+  UINT GetBrowseFlags() const { return m_info.ulFlags; }
   void SetOwner(HWND owner);
   void SetRoot(LPCITEMIDLIST root);
   void SetInitialFolder(const char* path) { m_initialFolder = path ? path : ""; }

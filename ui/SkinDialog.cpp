@@ -76,17 +76,78 @@ BOOL CSkinDialog::LoadSkinBitmap(const std::string& file, CBitmapHandle* bmp, SI
   return TRUE;
 }
 
+namespace {
+
+template <class Control>
+void DestroyAll(std::vector<std::unique_ptr<Control>>& controls) {
+  for (auto& control : controls)
+    if (control->m_hWnd) control->DestroyWindow();
+  controls.clear();
+}
+
+// The first control of that name (case ignored) whose state differs.
+template <class Control>
+void EnableFirstByName(std::vector<std::unique_ptr<Control>>& controls, const char* name,
+                       BOOL enabled) {
+  for (auto& control : controls) {
+    if (!SameSkinName(control->name, name ? name : "")) continue;
+    if ((IsWindowEnabled(control->m_hWnd) != FALSE) != (enabled != FALSE))
+      EnableWindow(control->m_hWnd, enabled);
+    return;
+  }
+}
+
+template <class Control>
+Control* AtIndex(const std::vector<std::unique_ptr<Control>>& controls, int index) {
+  if (index < 0 || index >= static_cast<int>(controls.size())) return NULL;
+  return controls[static_cast<size_t>(index)].get();
+}
+
+
+template <class Control>
+void AddValueControls(const std::vector<std::unique_ptr<Control>>& controls,
+                      std::vector<ISkinValueControl*>* out) {
+  for (const auto& control : controls) out->push_back(control.get());
+}
+}  // namespace
+
+void CSkinDialog::GetValueControls(SkinValueKind kind, std::vector<ISkinValueControl*>* out) const {
+  if (!out) return;
+  switch (kind) {
+    case kSkinTrackbar: AddValueControls(m_trackbars, out); break;
+    case kSkinDropDown: AddValueControls(m_dropDowns, out); break;
+    case kSkinProgress: AddValueControls(m_progress, out); break;
+    case kSkinLabel: AddValueControls(m_labels, out); break;
+    case kSkinEdit: AddValueControls(m_edits, out); break;
+    default: break;
+  }
+}
+
 void CSkinDialog::ReleaseControls() {
-  for (auto& button : m_buttons)
-    if (button->m_hWnd) button->DestroyWindow();
-  m_buttons.clear();
+  DestroyAll(m_buttons);
+  DestroyAll(m_trackbars);
+  DestroyAll(m_labels);
+  DestroyAll(m_progress);
+  DestroyAll(m_edits);
+  DestroyAll(m_listBoxes);
+  DestroyAll(m_dropDowns);
   m_strings.clear();
-  labelLines.clear();
-  trackbarLines.clear();
-  progressLines.clear();
-  editLines.clear();
-  listBoxLines.clear();
-  dropDownLines.clear();
+}
+
+HFONT CSkinDialog::WindowFont() const {
+  HFONT font = m_hWnd ? reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)) : NULL;
+  return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+LOGFONTA CSkinDialog::WindowLogFont() const {
+  LOGFONTA base = {};
+  GetObjectA(WindowFont(), sizeof(base), &base);
+  return base;
+}
+
+int CSkinDialog::WindowPixelsPerInch() const {
+  CClientDC dc(m_hWnd);
+  return dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
 }
 
 BOOL CSkinDialog::LoadSkin() {
@@ -242,48 +303,176 @@ void CSkinDialog::CreateButtons(const std::vector<std::string>& lines) {
 }
 
 template <class Line, class Parse>
-void CSkinDialog::KeepLines(const std::vector<std::string>& lines, std::vector<Line>& out,
-                            Parse parse, const char* kind) {
-  for (const std::string& line : lines) {
-    Line fields;
-    if (!parse(line, &fields)) {
-      PassOver(std::string(kind) + " line \"" + ShortLine(line) + "\"", "too few fields");
-      continue;
-    }
-    if (RectInWindow(fields.rect, line)) out.push_back(fields);
+bool CSkinDialog::ReadLine(const std::string& line, Line* fields, Parse parse, const char* kind) {
+  if (!parse(line, fields)) {
+    PassOver(std::string(kind) + " line \"" + ShortLine(line) + "\"", "too few fields");
+    return false;
   }
+  return RectInWindow(fields->rect, line);
 }
 
 void CSkinDialog::CreateLabels(const std::vector<std::string>& lines) {
-  KeepLines(lines, labelLines, ParseLabelLine, "label");
+  const LOGFONTA base = WindowLogFont();
+  const int pixelsPerInch = WindowPixelsPerInch();
+  for (const std::string& line : lines) {
+    SkinLabelLine fields;
+    if (!ReadLine(line, &fields, ParseLabelLine, "label")) continue;
+    std::unique_ptr<CSkinLabel> label(new CSkinLabel);
+    label->name = fields.name;
+    label->index = static_cast<int>(m_labels.size());
+    if (!label->CreateButton(WS_VISIBLE, fields.rect, m_hWnd, 0)) {
+      PassOver("label " + fields.name, "window not made");
+      continue;
+    }
+    const LOGFONTA logFont = SkinLabelLogFont(base, fields, pixelsPerInch);
+    CFontHandle font(CreateFontIndirectA(&logFont));
+    label->SetLabelFont(font);
+    label->SetFormat(fields.format);
+    label->SetTextColours(fields.colour, fields.colour, fields.colour, fields.colour,
+                          fields.colour);
+    label->SetLabelBackground(fields.rect, m_images[kMain]);
+    label->SetLabelText(fields.caption);
+    m_labels.push_back(std::move(label));
+  }
 }
+
 void CSkinDialog::CreateTrackbars(const std::vector<std::string>& lines) {
-  KeepLines(lines, trackbarLines, ParseTrackbarLine, "trackbar");
+  for (const std::string& line : lines) {
+    SkinTrackbarLine fields;
+    if (!ReadLine(line, &fields, ParseTrackbarLine, "trackbar")) continue;
+    // Without all four thumb looks there is nothing to draw the thumb with.
+    CBitmapHandle thumbs[4];
+    bool found = true;
+    for (int n = 0; n < 4; ++n) {
+      if (LoadNamedImage(fields.images[n].c_str(), &thumbs[n])) continue;
+      PassOver("thumb image " + fields.images[n] + " of " + fields.name, "not in the image list");
+      found = false;
+    }
+    if (!found) continue;
+    std::unique_ptr<CSkinTrackbar> trackbar(new CSkinTrackbar);
+    trackbar->name = fields.name;
+    trackbar->index = static_cast<int>(m_trackbars.size());
+    trackbar->skinRect = fields.rect;
+    const DWORD orientation = fields.horizontal ? TBS_HORZ : TBS_VERT;
+    if (!trackbar->CreateTrackbar(WS_VISIBLE | TBS_NOTICKS | orientation, fields.rect, m_hWnd, 0)) {
+      PassOver("trackbar " + fields.name, "window not made");
+      continue;
+    }
+    // A maximum of 0 leaves the system's range.
+    if (fields.maximum != 0) trackbar->SetRange(fields.minimum, fields.maximum);
+    trackbar->SetTrackbarImages(m_images[kMain], fields.rect, thumbs[0], thumbs[1], thumbs[2],
+                                thumbs[3]);
+    trackbar->SetPos(fields.position);
+    trackbar->tooltip = fields.tooltip;
+    TranslateToolTip(trackbar->tooltip);
+    AddToolTip(trackbar->m_hWnd, trackbar->tooltip);
+    m_trackbars.push_back(std::move(trackbar));
+  }
 }
+
 void CSkinDialog::CreateProgressBars(const std::vector<std::string>& lines) {
-  KeepLines(lines, progressLines, ParseProgressLine, "progress");
+  for (const std::string& line : lines) {
+    SkinProgressLine fields;
+    if (!ReadLine(line, &fields, ParseProgressLine, "progress")) continue;
+    std::unique_ptr<CSkinProgress> bar(new CSkinProgress);
+    bar->name = fields.name;
+    bar->index = static_cast<int>(m_progress.size());
+    bar->SetHorizontal(fields.horizontal);
+    if (!bar->CreateButton(WS_VISIBLE, fields.rect, m_hWnd, 0)) {
+      PassOver("progress " + fields.name, "window not made");
+      continue;
+    }
+    bar->SetProgressImages(fields.rect, m_images[kMain], m_images[kDown]);
+    if (!fields.shapeImage.empty()) {
+      CBitmapHandle shape;
+      if (LoadNamedImage(fields.shapeImage.c_str(), &shape))
+        bar->SetShape(RegionFromBitmap(shape, kShapeTransparent, kShapeTolerance), TRUE);
+      else
+        PassOver("shape image " + fields.shapeImage + " of " + fields.name, "not in the image list");
+    }
+    bar->tooltip = fields.tooltip;
+    TranslateToolTip(bar->tooltip);
+    AddToolTip(bar->m_hWnd, bar->tooltip);
+    m_progress.push_back(std::move(bar));
+  }
 }
+
 void CSkinDialog::CreateEdits(const std::vector<std::string>& lines) {
-  KeepLines(lines, editLines, ParseEditLine, "edit");
+  for (const std::string& line : lines) {
+    SkinEditLine fields;
+    if (!ReadLine(line, &fields, ParseEditLine, "edit")) continue;
+    std::unique_ptr<CSkinEdit> edit(new CSkinEdit);
+    edit->name = fields.name;
+    const DWORD style = WS_VISIBLE | ES_AUTOHSCROLL | (fields.readOnly ? ES_READONLY : 0);
+    if (!edit->CreateEdit(style, fields.rect, m_hWnd, 0)) {
+      PassOver("edit " + fields.name, "window not made");
+      continue;
+    }
+    edit->SetEditImages(fields.rect, m_images[kMain], m_images[kOver]);
+    edit->SetEditTextColour(fields.colour);
+    edit->skinRect = fields.rect;
+    edit->SetEditToolTip(&fields.tooltip, TRUE);
+    edit->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
+    m_edits.push_back(std::move(edit));
+  }
 }
+
 void CSkinDialog::CreateListBoxes(const std::vector<std::string>& lines) {
-  KeepLines(lines, listBoxLines, ParseListBoxLine, "list box");
+  for (const std::string& line : lines) {
+    SkinListBoxLine fields;
+    if (!ReadLine(line, &fields, ParseListBoxLine, "list box")) continue;
+    std::unique_ptr<CSkinListBox> list(new CSkinListBox);
+    list->name = fields.name;
+    const DWORD style =
+        WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_SORT;
+    if (!list->CreateListBox(style, fields.rect, m_hWnd, 0)) {
+      PassOver("list box " + fields.name, "window not made");
+      continue;
+    }
+    list->SetListImages(fields.rect, m_images[kMain], m_images[kOver]);
+    list->SetListTextColour(fields.colour);
+    list->skinRect = fields.rect;
+    // A list box starts empty: its rows are the program's to add.
+    InvalidateRect(list->m_hWnd, NULL, TRUE);
+    m_listBoxes.push_back(std::move(list));
+  }
 }
+
 void CSkinDialog::CreateDropDowns(const std::vector<std::string>& lines) {
-  KeepLines(lines, dropDownLines, ParseDropDownLine, "drop-down");
+  const LOGFONTA windowFont = WindowLogFont();
+  for (const std::string& line : lines) {
+    SkinDropDownLine fields;
+    if (!ReadLine(line, &fields, ParseDropDownLine, "drop-down")) continue;
+    std::unique_ptr<CSkinDropDown> dropDown(new CSkinDropDown);
+    dropDown->name = fields.name;
+    dropDown->index = static_cast<int>(m_dropDowns.size());
+    dropDown->skinRect = fields.rect;
+    if (!dropDown->CreateButton(WS_VISIBLE, fields.rect, m_hWnd, 0)) {
+      PassOver("drop-down " + fields.name, "window not made");
+      continue;
+    }
+    dropDown->SetImagesFromWindow(fields.rect, m_images[kMain], m_images[kOver], m_images[kDown],
+                                  m_images[kDisabled]);
+    const COLORREF* c = fields.colours;
+    dropDown->SetColours(c[0], c[1], c[2], c[3], c[4], c[5]);
+    dropDown->SetTranslucent(fields.translucent);
+    // The window's font, for the caption and for the popup's rows.
+    dropDown->SetCaptionFont(&windowFont);
+    dropDown->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(WindowFont()), FALSE);
+    for (std::string item : fields.items) {
+      TranslateToolTip(item);
+      dropDown->AddItem(item.c_str());
+    }
+    dropDown->tooltip = fields.tooltip;
+    TranslateToolTip(dropDown->tooltip);
+    AddToolTip(dropDown->m_hWnd, dropDown->tooltip);
+    m_dropDowns.push_back(std::move(dropDown));
+  }
 }
 
 void CSkinDialog::CreatePaintedStrings(const std::vector<std::string>& lines) {
-  HFONT windowFont = m_hWnd ? reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0))
-                            : NULL;
-  if (!windowFont) windowFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  LOGFONTA base = {};
-  GetObjectA(windowFont, sizeof(base), &base);
-  int pixelsPerInch = 96;
-  {
-    CClientDC dc(m_hWnd);
-    if (dc) pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-  }
+  const LOGFONTA base = WindowLogFont();
+  const int pixelsPerInch = WindowPixelsPerInch();
   for (const std::string& line : lines) {
     SkinStringLine fields;
     if (!ParseStringLine(line, &fields)) {
@@ -342,12 +531,11 @@ void CSkinDialog::ApplyWindowRegion(HBITMAP mask) {
 }
 
 void CSkinDialog::EnableButtonByName(const char* name, BOOL enabled) {
-  for (auto& button : m_buttons) {
-    if (!SameSkinName(button->name, name ? name : "")) continue;
-    if ((IsWindowEnabled(button->m_hWnd) != FALSE) != (enabled != FALSE))
-      EnableWindow(button->m_hWnd, enabled);
-    return;
-  }
+  EnableFirstByName(m_buttons, name, enabled);
+}
+
+void CSkinDialog::EnableTrackbarByName(const char* name, BOOL enabled) {
+  EnableFirstByName(m_trackbars, name, enabled);
 }
 
 void CSkinDialog::SetButtonImage(const char* name, const char* imageName) {
@@ -388,8 +576,25 @@ void CSkinDialog::GetEnumText(std::string* out, const char* enumName, int value)
 }
 
 void CSkinDialog::OnButtonClicked(int index) {
-  if (index >= 0 && index < static_cast<int>(m_buttons.size()))
-    OnSkinCommand(m_buttons[static_cast<size_t>(index)]->name.c_str());
+  if (CSkinPushButton* button = AtIndex(m_buttons, index)) OnSkinCommand(button->name.c_str());
+}
+
+void CSkinDialog::OnTrackbarEvent(int index, int code, int position) {
+  if (CSkinTrackbar* trackbar = AtIndex(m_trackbars, index))
+    OnTrackbarCommand(trackbar->name.c_str(), code, position);
+}
+
+void CSkinDialog::OnLabelClicked(int index) {
+  if (CSkinLabel* label = AtIndex(m_labels, index)) OnLabelCommand(label->name.c_str());
+}
+
+void CSkinDialog::OnDropDownSelected(int index) {
+  if (CSkinDropDown* dropDown = AtIndex(m_dropDowns, index))
+    OnDropDownCommand(dropDown->name.c_str(), dropDown->GetCurSel());
+}
+
+void CSkinDialog::OnProgressChanged(int index, int value) {
+  if (CSkinProgress* bar = AtIndex(m_progress, index)) OnProgressCommand(bar->name.c_str(), value);
 }
 
 void CSkinDialog::PaintFrame(HDC dc) {
@@ -423,14 +628,29 @@ void CSkinDialog::MapSkinRect(RECT* out, const RECT* skinRect) const {
                                     window.bottom - window.top, GetBorderWidth());
 }
 
-void CSkinDialog::RelayoutControls() {
-  for (auto& button : m_buttons) {
+template <class Control>
+void CSkinDialog::MoveWithFrame(std::vector<std::unique_ptr<Control>>& controls, bool repaint) {
+  for (auto& control : controls) {
     RECT r;
-    MapSkinRect(&r, &button->skinRect);
-    SetWindowPos(button->m_hWnd, NULL, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    MapSkinRect(&r, &control->skinRect);
+    SetWindowPos(control->m_hWnd, NULL, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(button->m_hWnd, NULL, FALSE);
+    if (repaint) InvalidateRect(control->m_hWnd, NULL, FALSE);
   }
+}
+
+void CSkinDialog::RelayoutControls() {
+  // Labels and progress bars stay where the skin put them.
+  MoveWithFrame(m_buttons, true);
+  MoveWithFrame(m_trackbars, false);
+  MoveWithFrame(m_edits, true);
+  MoveWithFrame(m_listBoxes, true);
+  for (auto& list : m_listBoxes) {
+    RECT client;
+    GetClientRect(list->m_hWnd, &client);
+    list->CropBackground(client.right, client.bottom);
+  }
+  MoveWithFrame(m_dropDowns, false);
   InvalidateRect(m_hWnd, NULL, TRUE);
 }
 

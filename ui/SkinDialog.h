@@ -19,12 +19,18 @@
 
 #include "ui/SkinButton.h"
 #include "ui/SkinCursor.h"
+#include "ui/SkinDropDown.h"
+#include "ui/SkinEdit.h"
 #include "ui/SkinFonts.h"
 #include "ui/SkinFrame.h"
 #include "ui/SkinHost.h"
 #include "ui/SkinImageList.h"
 #include "ui/SkinIniReader.h"
+#include "ui/SkinLabel.h"
 #include "ui/SkinLines.h"
+#include "ui/SkinListBox.h"
+#include "ui/SkinProgress.h"
+#include "ui/SkinTrackbar.h"
 #include "ui/SkinValueControl.h"
 #include "winfx/Dialog.h"
 #include "winfx/GdiHandles.h"
@@ -61,6 +67,7 @@ class CSkinDialog : public CDialog, public ISkinHost {
   // The first button (trackbar) of that name, case ignored, where its state
   // differs.
   void EnableButtonByName(const char* name, BOOL enabled);
+  void EnableTrackbarByName(const char* name, BOOL enabled);
   // The first button of that name takes the image list's image (a strip of
   // four looks when it is four buttons wide), or, for an empty image name,
   // its looks cut again from the window images.
@@ -81,11 +88,11 @@ class CSkinDialog : public CDialog, public ISkinHost {
   void OnSkinCommand(const char*) override {}
   void OnButtonClicked(int index) override;
   void OnTrackbarCommand(const char*, int, int) override {}
-  void OnTrackbarEvent(int, int, int) override {}
+  void OnTrackbarEvent(int index, int code, int position) override;
   void OnLabelCommand(const char*) override {}
-  void OnLabelClicked(int) override {}
+  void OnLabelClicked(int index) override;
   void OnDropDownCommand(const char*, int) override {}
-  void OnDropDownSelected(int) override {}
+  void OnDropDownSelected(int index) override;
   void OnControlMouseMove(const char*, UINT, POINT) override {}
   void OnEditChanged(const char*, const char*) override {}
   void OnEditSetFocus() override {}
@@ -94,33 +101,27 @@ class CSkinDialog : public CDialog, public ISkinHost {
   void ApplyWindowRegion(HBITMAP mask) override;
   BOOL LoadSkin() override;
   void TranslateToolTip(std::string&) override {}
-  void OnProgressChanged(int, int) override {}
+  void OnProgressChanged(int index, int value) override;
 
   int GetWindowType() const { return m_windowType; }
   bool HasAdvancedPanel() const { return m_advancedPanel; }
   HBITMAP GetImage(Image image) const { return m_images[image]; }
   const CSkinFrame& GetFrame() const { return m_frame; }
   const std::vector<std::unique_ptr<CSkinPushButton>>& Buttons() const { return m_buttons; }
+  const std::vector<std::unique_ptr<CSkinTrackbar>>& Trackbars() const { return m_trackbars; }
+  const std::vector<std::unique_ptr<CSkinLabel>>& Labels() const { return m_labels; }
+  const std::vector<std::unique_ptr<CSkinProgress>>& ProgressBars() const { return m_progress; }
+  const std::vector<std::unique_ptr<CSkinEdit>>& Edits() const { return m_edits; }
+  const std::vector<std::unique_ptr<CSkinListBox>>& ListBoxes() const { return m_listBoxes; }
+  const std::vector<std::unique_ptr<CSkinDropDown>>& DropDowns() const { return m_dropDowns; }
   const std::vector<std::unique_ptr<SkinPaintedString>>& PaintedStrings() const {
     return m_strings;
   }
   const std::vector<std::string>& SkinProblems() const { return m_problems; }
   // The window's controls of one kind, in creation order, for the refresh by
-  // name; the classes of those kinds add theirs here. The base has none.
-  virtual void GetValueControls(SkinValueKind kind, std::vector<ISkinValueControl*>* out) const {
-    (void)kind;
-    (void)out;
-  }
+  // name.
+  virtual void GetValueControls(SkinValueKind kind, std::vector<ISkinValueControl*>* out) const;
   HWND GetToolTip() const { return m_hToolTip; }
-
-  // The lines of the control kinds whose controls come with their own
-  // classes, read and checked like the others and kept for them.
-  std::vector<SkinLabelLine> labelLines;
-  std::vector<SkinTrackbarLine> trackbarLines;
-  std::vector<SkinProgressLine> progressLines;
-  std::vector<SkinEditLine> editLines;
-  std::vector<SkinListBoxLine> listBoxLines;
-  std::vector<SkinDropDownLine> dropDownLines;
 
  protected:
   BOOL OnInit() override;
@@ -143,6 +144,11 @@ class CSkinDialog : public CDialog, public ISkinHost {
   // False, with the line passed over, when r does not lie in the Main image.
   bool RectInWindow(const RECT& r, const std::string& line);
   void AddToolTip(HWND control, const std::string& text);
+  // The window's own font (DEFAULT_GUI_FONT without one), as a handle and
+  // as the base of the skin's fonts, and its display's pixels per inch.
+  HFONT WindowFont() const;
+  LOGFONTA WindowLogFont() const;
+  int WindowPixelsPerInch() const;
   BOOL LoadSkinBitmap(const std::string& file, CBitmapHandle* bmp, SIZE* size);
 
   std::string m_skinFile, m_section;
@@ -158,16 +164,24 @@ class CSkinDialog : public CDialog, public ISkinHost {
   CSkinFontTable m_fonts;
   HWND m_hToolTip;  // a popup owned by this window: the system destroys it with it
   std::vector<std::unique_ptr<CSkinPushButton>> m_buttons;
+  std::vector<std::unique_ptr<CSkinTrackbar>> m_trackbars;
+  std::vector<std::unique_ptr<CSkinLabel>> m_labels;
+  std::vector<std::unique_ptr<CSkinProgress>> m_progress;
+  std::vector<std::unique_ptr<CSkinEdit>> m_edits;
+  std::vector<std::unique_ptr<CSkinListBox>> m_listBoxes;
+  std::vector<std::unique_ptr<CSkinDropDown>> m_dropDowns;
   std::vector<std::unique_ptr<SkinPaintedString>> m_strings;
   std::vector<std::string> m_problems;
 
  private:
   void RunFactories();
-  // The kinds whose controls come with their own classes: read, checked and
-  // kept in `out` for them.
+  // A line's fields, or false with the line passed over: too few fields, or
+  // a rectangle outside the window image.
+  // Moves each control with the part of the frame its skin rectangle is in.
+  template <class Control>
+  void MoveWithFrame(std::vector<std::unique_ptr<Control>>& controls, bool repaint);
   template <class Line, class Parse>
-  void KeepLines(const std::vector<std::string>& lines, std::vector<Line>& out, Parse parse,
-                 const char* kind);
+  bool ReadLine(const std::string& line, Line* fields, Parse parse, const char* kind);
   void ReportUnknownSections();
   BOOL OnEraseBackground(HDC dc);
   void OnPaint();

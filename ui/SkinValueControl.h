@@ -37,3 +37,16 @@ class ISkinValueControl {
  protected:
   ~ISkinValueControl() {}
 };
+
+// The parts of the interface that a kind has no use for.
+class CSkinValueControlBase : public ISkinValueControl {
+ public:
+  int GetValue() const override { return 0; }
+  void SetValue(int) override {}
+  std::string GetText() const override { return std::string(); }
+  void SetText(const char*) override {}
+  void SetReadOnly(bool) override {}
+
+ protected:
+  ~CSkinValueControlBase() {}
+};

@@ -76,6 +76,10 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hWnd, UINT message, WPARAM wPara
 
   LRESULT reflected = 0;
   if (ReflectToChild(message, wParam, lParam, &reflected)) {
+    // A dialog procedure answers the colour messages with the brush itself;
+    // the others through the message result.
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+      return static_cast<INT_PTR>(reflected);
     SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, reflected);
     return TRUE;
   }
