@@ -103,7 +103,6 @@ Control* AtIndex(const std::vector<std::unique_ptr<Control>>& controls, int inde
   return controls[static_cast<size_t>(index)].get();
 }
 
-
 template <class Control>
 void AddValueControls(const std::vector<std::unique_ptr<Control>>& controls,
                       std::vector<ISkinValueControl*>* out) {
