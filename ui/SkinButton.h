@@ -33,9 +33,11 @@ class CSkinButton : public CWnd {
   void SetCaptionFont(const LOGFONTA* font);
   void SetShadow(int shadow) { m_shadow = shadow; }
   void SetFormat(int format) { m_format = format; }
+  int GetFormat() const { return m_format; }
   void SetTextColours(COLORREF normal, COLORREF over, COLORREF down, COLORREF disabled,
                       COLORREF shadow);
   void SetMargins(const RECT& margins) { m_margins = margins; }
+  const RECT& GetMargins() const { return m_margins; }
   void SetStateMargins(const RECT& over, const RECT& down);
   void SetShadowOffset(POINT offset);
   void SetFade(int fade) { m_fadeOn = fade; }

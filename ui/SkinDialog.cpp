@@ -452,6 +452,11 @@ void CSkinDialog::CreateDropDowns(const std::vector<std::string>& lines) {
     }
     dropDown->SetImagesFromWindow(fields.rect, m_images[kMain], m_images[kOver], m_images[kDown],
                                   m_images[kDisabled]);
+    // The face's arrow stands at its right end, as wide as the face is high:
+    // a long item ends in an ellipsis before it rather than running under it.
+    const RECT margins = {5, 0, fields.rect.bottom - fields.rect.top, 0};
+    dropDown->SetMargins(margins);
+    dropDown->SetFormat(DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     const COLORREF* c = fields.colours;
     dropDown->SetColours(c[0], c[1], c[2], c[3], c[4], c[5]);
     dropDown->SetTranslucent(fields.translucent);

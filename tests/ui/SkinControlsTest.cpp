@@ -618,6 +618,11 @@ TEST_F(FactoryFixture, EveryKindIsMadeFromItsLine) {
   EXPECT_EQ((std::vector<std::string>{"AVI", "MP4"}), dropDown.Items())
       << "the items end at the first empty field";
   EXPECT_EQ(-1, dropDown.GetCurSel());
+  RECT face;
+  GetClientRect(dropDown, &face);
+  EXPECT_EQ(face.bottom - face.top, dropDown.GetMargins().right)
+      << "the text stops before the arrow at the face's right end";
+  EXPECT_NE(0, dropDown.GetFormat() & DT_END_ELLIPSIS) << "a long item ends in an ellipsis";
 }
 
 TEST_F(FactoryFixture, AListBoxsRowsAreDrawnOverTheSkin) {
@@ -648,6 +653,53 @@ TEST_F(FactoryFixture, ReportsBecomeCommandsByName) {
             page.commands);
   page.EnableTrackbarByName("volume", FALSE);
   EXPECT_FALSE(IsWindowEnabled(*page.Trackbars()[0]));
+}
+
+// The window's refresh by name reaches the controls through one interface.
+TEST_F(FactoryFixture, TheRefreshByNameSeesEveryValueControl) {
+  struct KindCase {
+    SkinValueKind kind;
+    std::vector<std::string> names;
+  };
+  const KindCase kinds[] = {{kSkinTrackbar, {"VOLUME"}}, {kSkinDropDown, {"Format"}},
+                            {kSkinProgress, {"Seek"}}, {kSkinLabel, {"Info"}},
+                            {kSkinEdit, {"FOLDER", "NAME"}}};
+  for (const KindCase& k : kinds) {
+    std::vector<ISkinValueControl*> controls;
+    page.GetValueControls(k.kind, &controls);
+    std::vector<std::string> names;
+    for (ISkinValueControl* control : controls) {
+      names.push_back(control->GetControlName());
+      EXPECT_TRUE(IsWindow(control->GetControlWnd())) << control->GetControlName();
+    }
+    EXPECT_EQ(k.names, names) << "kind " << k.kind;
+  }
+  std::vector<ISkinValueControl*> found;
+  page.GetValueControls(kSkinTrackbar, &found);
+  found[0]->SetValue(70);
+  EXPECT_EQ(70, page.Trackbars()[0]->GetPos());
+  found.clear();
+  page.GetValueControls(kSkinDropDown, &found);
+  found[0]->SetValue(1);
+  EXPECT_EQ(1, page.DropDowns()[0]->GetCurSel());
+  found[0]->SetValue(7);
+  EXPECT_EQ(-1, found[0]->GetValue()) << "past the items: no selection";
+  found.clear();
+  page.GetValueControls(kSkinProgress, &found);
+  found[0]->SetValue(40);
+  EXPECT_EQ(40, page.ProgressBars()[0]->GetPos());
+  found.clear();
+  page.GetValueControls(kSkinLabel, &found);
+  found[0]->SetText("File Size: 3 MB");
+  EXPECT_EQ("File Size: 3 MB", page.Labels()[0]->GetLabelText());
+  found.clear();
+  page.GetValueControls(kSkinEdit, &found);
+  found[1]->SetText("C:\\out");
+  EXPECT_EQ("C:\\out", found[1]->GetText());
+  found[1]->SetReadOnly(true);
+  EXPECT_TRUE(page.Edits()[1]->IsReadOnly());
+  found[1]->SetReadOnly(false);
+  EXPECT_FALSE(page.Edits()[1]->IsReadOnly());
 }
 
 TEST_F(FactoryFixture, AReloadReplacesEveryControl) {
