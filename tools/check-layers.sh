@@ -42,8 +42,10 @@ git ls-files -co --exclude-standard -- '*.h' '*.cpp' '*.c' |
       if ((getline probe < header) < 0) { fail("includes \"" header "\", which is not in the tree"); next }
       close(header)
       if (file ~ /^tests\//) {
-        # Tests see every source folder, tests/support and their own folder.
-        if (header ~ /^tests\// && header !~ /^tests\/support\// && dir(header) != dir(file))
+        # Tests see every source folder, tests/support, their own folder and
+        # the folders above it (a subfolder shares the fixtures of its parents).
+        if (header ~ /^tests\// && header !~ /^tests\/support\// && dir(header) != dir(file) &&
+            index(dir(file) "/", dir(header) "/") != 1)
           fail("includes \"" header "\" of another test folder")
         else if (header ~ /^stand-ins\// && file !~ /^tests\/stand-ins\//)
           fail("includes \"" header "\" of a stand-in")
