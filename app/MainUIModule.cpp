@@ -83,7 +83,7 @@ HRESULT CMainUIModule::InitInstance() {
 HRESULT CMainUIModule::ExitInstance() {
   if (m_mainDialog.m_hWnd) m_mainDialog.DestroyWindow();
   m_hMainWnd = NULL;
-  LogPrint(LOG_TRACE, "Varno Reel Craft UI ExitInstance!");
+  LogPrint(LOG_TRACE, "Varno Reel Craft UI ExitInstance!\n");
   return S_OK;
 }
 
@@ -106,7 +106,7 @@ HRESULT CMainUIModule::FindViewFactory(const char* viewName, IViewFactory** fact
 
 HRESULT CMainUIModule::CreateView(const char* viewName, HWND parent, const RECT* rect,
                                   const char* skinData, IConverterView** out) {
-  LogPrint(LOG_TRACE, "Varno Reel Craft UI create view!");
+  LogPrint(LOG_TRACE, "Varno Reel Craft UI create view!\n");
   if (!out || !rect) return E_POINTER;
   *out = NULL;
   // The module views' factories are theirs, held uncounted like every
@@ -136,7 +136,7 @@ HRESULT CMainUIModule::CreateView(const char* viewName, HWND parent, const RECT*
 
 HRESULT CMainUIModule::DestroyView(IConverterView* view) {
   if (!view) return E_POINTER;
-  LogPrint(LOG_TRACE, "Varno Reel Craft UI destroy view!");
+  LogPrint(LOG_TRACE, "Varno Reel Craft UI destroy view!\n");
   char name[kViewNameRoom] = {0};
   HRESULT hr = view->GetViewName(name, kViewNameRoom - 1);
   if (FAILED(hr)) {

@@ -78,7 +78,8 @@ TEST(FrameWright, WithoutModuleLibrariesEndsQuietlyAfterLoggingEachLoad) {
       "Query config module IVarnoConfigEx interface! hr=0x80004002",
       "Varno Application InitInstance! hr=0x80004002",
       "Varno Reel Craft command ExitInstance!",
-      "Varno Reel Craft UI ExitInstance!Varno Application ExitInstance! hr=0x0",
+      "Varno Reel Craft UI ExitInstance!",
+      "Varno Application ExitInstance! hr=0x0",
       "Varno Reel Craft ExitInstance!"};
   EXPECT_EQ(expected, Spine(program.Log()));
 }
