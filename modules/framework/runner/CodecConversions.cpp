@@ -15,6 +15,7 @@
 #include "modules/framework/model/MediaInfoCtrl.h"
 #include "modules/framework/runner/CodecArguments.h"
 #include "modules/framework/runner/ConvertRunner.h"
+#include "modules/framework/runner/OutputChecks.h"
 #include "modules/framework/runner/RunnerTexts.h"
 
 namespace {
@@ -132,6 +133,9 @@ int CConvertRunner::ConvertToMPEG4(CTaskRecord task, IConvertProgress* progress,
                        Text(segments[n])},
                       arguments),
               progress);
+      // A segment the library says it made but did not write counts as a
+      // failure of the library's run.
+      if (r == 0 && !OutputHasContent(name)) r = 4;
       // A failed start, a user abort or any other failure ends the batch.
       if (r != 0) {
         for (const std::string& segment : made) DeleteFileA(segment.c_str());

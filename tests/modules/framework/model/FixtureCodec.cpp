@@ -3,7 +3,9 @@
 // BitRate; [Audio] Result, Channels, SampleRate, BitRate); a missing section
 // answers 1 (failure). mainCodec reports 0, 50 and 100 percent and returns
 // [Main] Result. With [Main] Record=<file> it appends its argument vector
-// to that file as one line, the arguments joined by "|".
+// to that file as one line, the arguments joined by "|"; with [Main]
+// Writes=1 a run that succeeds writes a few bytes to its last argument, the
+// output.
 #include <windows.h>
 
 #include <string>
@@ -65,7 +67,14 @@ extern "C" int __cdecl mainCodec(int argc, char** argv, IConvertProgress* progre
   int abort = 0;
   for (int percent = 0; percent <= 100 && progress && !abort; percent += 50)
     progress->Progress(0, percent, &abort);
-  return Script("Main", "Result", 0);
+  const int result = Script("Main", "Result", 0);
+  if (result == 0 && argc > 0 && Script("Main", "Writes", 0)) {
+    CHandle out(CreateFileA(argv[argc - 1], GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, NULL));
+    DWORD written = 0;
+    if (out.IsValid()) WriteFile(out, "made", 4, &written, NULL);
+  }
+  return result;
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {

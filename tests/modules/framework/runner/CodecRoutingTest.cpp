@@ -142,19 +142,22 @@ TEST(ConvertToMPEG4, SegmentsComeFirstAndAStopEndsThem) {
     const char* name;
     const char* source;
     int codecResult;
+    bool writes;  // whether a run that succeeds writes its segment
     size_t calls;
     int result;
   } rows[] = {
-      {"every segment of an AVI source", "clip.avi", 0, 2, 1},
-      {"an MPEG source is named after the segment options", "clip.mpg", 0, 2, 1},
-      {"a user abort ends the segments", "clip.avi", 3, 1, 0},
-      {"so does a failed start", "clip.avi", 2, 1, 0},
-      {"and any other failed segment", "clip.avi", 4, 1, 0},
+      {"every segment of an AVI source", "clip.avi", 0, true, 2, 1},
+      {"an MPEG source is named after the segment options", "clip.mpg", 0, true, 2, 1},
+      {"a user abort ends the segments", "clip.avi", 3, true, 1, 0},
+      {"so does a failed start", "clip.avi", 2, true, 1, 0},
+      {"and any other failed segment", "clip.avi", 4, true, 1, 0},
+      {"and a segment said to be made but never written", "clip.avi", 0, false, 1, 0},
   };
   for (const Row& row : rows) {
     std::vector<std::string> before = vrctest::RunnerTempFiles();
     {
-      CodecRun run(row.source, "[Main]\nResult=" + std::to_string(row.codecResult) + "\n");
+      CodecRun run(row.source, "[Main]\nResult=" + std::to_string(row.codecResult) +
+                                   "\nWrites=" + (row.writes ? "1" : "0") + "\n");
       run.f.model.config.Set("Splitter", 2);  // two segments of five seconds
       run.progress.abortAtOnce = row.codecResult == 3;
       EXPECT_EQ(row.result, run.runner.ConvertToMPEG4(run.task, &run.progress, NULL, 0)) << row.name;
@@ -167,6 +170,9 @@ TEST(ConvertToMPEG4, SegmentsComeFirstAndAStopEndsThem) {
                       std::to_string(n + 1) + ".mp4",
                   calls[n])
             << row.name;
+      for (size_t n = 0; row.result == 0 && n < row.calls; ++n)
+        EXPECT_FALSE(vrctest::FileExists(run.task.outputPath + "_" + std::to_string(n + 1) + ".mp4"))
+            << row.name << ": the segments of a failed task are deleted";
     }
     EXPECT_EQ(before, vrctest::RunnerTempFiles()) << row.name;
   }
