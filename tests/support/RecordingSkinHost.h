@@ -14,9 +14,15 @@ class CRecordingSkinHost : public CWnd, public ISkinHost {
  public:
   std::vector<std::string> calls;
 
+  // On top, at a place of this process's own on the display that the tests
+  // share: the controls ask which window is under the pointer, and another
+  // test program's window there would answer instead.
   BOOL CreateHost(int width, int height) {
-    RECT r = {100, 100, 100 + width, 100 + height};
+    const int slot = static_cast<int>(GetCurrentProcessId() % 12);
+    const int x = 20 + (slot % 4) * 300, y = 20 + (slot / 4) * 320;
+    RECT r = {x, y, x + width, y + height};
     if (!Create(NULL, "skin host", WS_POPUP | WS_VISIBLE, r, NULL, 0)) return FALSE;
+    SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(m_hWnd);
     SetActiveWindow(m_hWnd);
     return TRUE;
