@@ -9,31 +9,17 @@
 #include "modules/photo/PhotoModule.h"
 #include "modules/photo/PhotoTaskListView.h"
 #include "modules/photo/PhotoWndView.h"
+#include "tests/support/ListRows.h"
 #include "tests/support/ModuleHostFakes.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
 
+using vrctest::RowText;
+using vrctest::SelectRows;
+
 std::string Picture(const char* name) { return vrctest::TestFolder() + "..\\testmedia\\" + name; }
-
-std::string RowText(HWND list, int row, int column) {
-  char text[260] = "";
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof(text);
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
-void SelectRow(HWND list, int row) {
-  LVITEMA item = {};
-  item.stateMask = LVIS_SELECTED;
-  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-  item.state = LVIS_SELECTED;
-  if (row >= 0) SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-}
 
 // The temporary folder points at a scratch folder for the test's life.
 class ScratchTemp {
@@ -160,7 +146,7 @@ TEST_F(PhotoModule, ProbesEveryPictureTypeAndRefusesUndecodable) {
 
   // A task's thumbnail goes with it.
   std::string thumbnail = module->GetTaskList().GetTask(0)->tempPath;
-  SelectRow(List(), 0);
+  SelectRows(List(), {0});
   module->DeleteFiles();
   EXPECT_FALSE(vrctest::FileExists(thumbnail));
 }
@@ -200,9 +186,9 @@ TEST_F(PhotoModule, PreviewFollowsTheSelectionOnce) {
   ASSERT_EQ(1, module->AddFile(Picture("photo.jpg").c_str()));
   ASSERT_EQ(1, module->AddFile(Picture("photo.png").c_str()));
 
-  SelectRow(List(), -1);
+  SelectRows(List(), {-1});
   EXPECT_FALSE(module->ShowSelectedPreview()) << "no selection";
-  SelectRow(List(), 0);
+  SelectRows(List(), {0});
   EXPECT_TRUE(module->ShowSelectedPreview());
   HBITMAP first = preview->GetPreviewBitmap();
   ASSERT_TRUE(first != NULL);
@@ -213,7 +199,7 @@ TEST_F(PhotoModule, PreviewFollowsTheSelectionOnce) {
   // After deleting row 0 the next task is row 0: it is loaded anew.
   module->DeleteFiles();
   EXPECT_EQ(-1, module->GetPreviewRow());
-  SelectRow(List(), 0);
+  SelectRows(List(), {0});
   EXPECT_TRUE(module->ShowSelectedPreview());
   EXPECT_NE(first, preview->GetPreviewBitmap());
   EXPECT_EQ(0, module->GetPreviewRow());
@@ -232,7 +218,7 @@ TEST_F(PhotoModule, DestroyingThePreviewClearsEveryPointerToIt) {
   previewView->GetViewName(name, sizeof(name));
   EXPECT_STREQ("PhotoWndView", name);
   ASSERT_EQ(1, module->AddFile(Picture("photo.jpg").c_str()));
-  SelectRow(List(), 0);
+  SelectRows(List(), {0});
   ASSERT_TRUE(module->ShowSelectedPreview());
   HWND previewWnd = previewView->GetViewWnd();
 

@@ -10,11 +10,15 @@
 #include "modules/video/PlaybackView.h"
 #include "modules/video/VideoModule.h"
 #include "modules/video/VideoTaskListView.h"
+#include "tests/support/ListRows.h"
 #include "tests/support/ModuleHostFakes.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
+
+using vrctest::RowText;
+using vrctest::SelectRows;
 
 // A probe that finds a 320 x 240 video with audio in any file.
 int ScriptedProbe(VIDEOINFOHEADER* video, WAVEFORMATEX* audio, const char*, std::string* time) {
@@ -27,26 +31,8 @@ int ScriptedProbe(VIDEOINFOHEADER* video, WAVEFORMATEX* audio, const char*, std:
   return 0;
 }
 
-std::string RowText(HWND list, int row, int column) {
-  char text[260] = "";
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof(text);
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
 int ColumnWidth(HWND list, int column) {
   return static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
-}
-
-void SelectRows(HWND list, std::initializer_list<int> rows) {
-  LVITEMA item = {};
-  item.stateMask = LVIS_SELECTED;
-  SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-  item.state = LVIS_SELECTED;
-  for (int row : rows) SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
 
 class VideoModule : public ::testing::Test {
