@@ -4,7 +4,9 @@
 # GoogleTest sources, the i386 GStreamer plugins that Wine's DirectShow decodes
 # through, Debian's ffmpeg (test media), chmcmd (help files) and the Windows
 # ffmpeg.exe that the encoder stand-in drives; python3, librsvg's rsvg-convert,
-# ImageMagick and the DejaVu fonts render the skins from their SVG sources.
+# ImageMagick and the DejaVu fonts render the skins from their SVG sources;
+# xdotool, x11-utils (xdpyinfo) and ImageMagick's import let the start
+# command find and photograph the main window on a virtual display.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -13,7 +15,7 @@ sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 packages=(
   cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32 xvfb xauth googletest ffmpeg fp-utils
-  python3 librsvg2-bin imagemagick fonts-dejavu-core
+  python3 librsvg2-bin imagemagick fonts-dejavu-core xdotool x11-utils
   gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386
   gstreamer1.0-plugins-bad:i386 gstreamer1.0-plugins-ugly:i386
   gstreamer1.0-libav:i386
