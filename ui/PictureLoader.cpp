@@ -9,6 +9,8 @@
 
 namespace {
 
+PFN_CopyImage g_copyImage = CopyImage;
+
 const IID kIID_IPicture = {0x7BF80980, 0xBF32, 0x101A,
                            {0x8B, 0xBB, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
 
@@ -35,7 +37,7 @@ HBITMAP BitmapFromStream(IStream* stream) {
   // Always a copy of its own: the picture frees its bitmap when it goes,
   // and a copy that may hand back the original would go with it.
   if (SUCCEEDED(picture->get_Handle(&handle)) && handle)
-    bitmap = (HBITMAP)CopyImage((HANDLE)(UINT_PTR)handle, IMAGE_BITMAP, 0, 0, 0);
+    bitmap = (HBITMAP)g_copyImage((HANDLE)(UINT_PTR)handle, IMAGE_BITMAP, 0, 0, 0);
   return bitmap;
 }
 
@@ -50,6 +52,8 @@ bool IsBitmapFile(HGLOBAL block) {
 }
 
 }  // namespace
+
+void SetPictureCopySeam(PFN_CopyImage fn) { g_copyImage = fn ? fn : CopyImage; }
 
 HBITMAP LoadImageFile(const char* path, SIZE* size) {
   if (!path) return NULL;

@@ -7,3 +7,9 @@
 // The caller owns the returned bitmap; NULL for a missing, empty or unknown
 // file. size (optional) receives the bitmap's width and height.
 HBITMAP LoadImageFile(const char* path, SIZE* size);
+
+// The copy of the picture's bitmap, replaceable so that a test can make it
+// behave as Windows may (hand back the picture's own bitmap when asked for
+// LR_COPYRETURNORG), which Wine never does; NULL puts CopyImage back.
+typedef HANDLE(WINAPI* PFN_CopyImage)(HANDLE image, UINT type, int width, int height, UINT flags);
+void SetPictureCopySeam(PFN_CopyImage fn);

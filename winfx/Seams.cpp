@@ -37,12 +37,15 @@ HWND WINAPI RealHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR d
   return htmlHelp ? htmlHelp(owner, file, command, data) : NULL;
 }
 
+BOOL WINAPI RealShellExecuteEx(SHELLEXECUTEINFOA* run) { return ShellExecuteExA(run); }
+
 UINT WINAPI RealWinExec(const char* commandLine, UINT show) { return WinExec(commandLine, show); }
 
 PFN_VrcMessageBox g_messageBox = RealMessageBox;
 PFN_VrcShellExecute g_shellExecute = RealShellExecute;
 PFN_VrcPowerOff g_powerOff = RealPowerOff;
 PFN_VrcHtmlHelp g_htmlHelp = RealHtmlHelp;
+PFN_VrcShellExecuteEx g_shellExecuteEx = RealShellExecuteEx;
 PFN_VrcWinExec g_winExec = RealWinExec;
 
 }  // namespace
@@ -68,6 +71,11 @@ void VrcSetShellExecuteSeam(PFN_VrcShellExecute fn) {
 }
 void VrcSetPowerOffSeam(PFN_VrcPowerOff fn) { g_powerOff = fn ? fn : RealPowerOff; }
 void VrcSetHtmlHelpSeam(PFN_VrcHtmlHelp fn) { g_htmlHelp = fn ? fn : RealHtmlHelp; }
+
+BOOL VrcShellExecuteEx(SHELLEXECUTEINFOA* run) { return g_shellExecuteEx(run); }
+void VrcSetShellExecuteExSeam(PFN_VrcShellExecuteEx fn) {
+  g_shellExecuteEx = fn ? fn : RealShellExecuteEx;
+}
 
 UINT VrcWinExec(const char* commandLine, UINT show) { return g_winExec(commandLine, show); }
 void VrcSetWinExecSeam(PFN_VrcWinExec fn) { g_winExec = fn ? fn : RealWinExec; }

@@ -5,6 +5,7 @@
 // ones back with NULL.
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 
 typedef int(WINAPI* PFN_VrcMessageBox)(HWND owner, const char* text, const char* caption,
                                        UINT style);
@@ -27,6 +28,12 @@ void VrcSetMessageBoxSeam(PFN_VrcMessageBox fn);
 void VrcSetShellExecuteSeam(PFN_VrcShellExecute fn);
 void VrcSetPowerOffSeam(PFN_VrcPowerOff fn);
 void VrcSetHtmlHelpSeam(PFN_VrcHtmlHelp fn);
+
+// Starts a program through the shell (ShellExecuteEx), with its process
+// handle when the caller asks for it; FALSE when it did not start.
+typedef BOOL(WINAPI* PFN_VrcShellExecuteEx)(SHELLEXECUTEINFOA* run);
+BOOL VrcShellExecuteEx(SHELLEXECUTEINFOA* run);
+void VrcSetShellExecuteExSeam(PFN_VrcShellExecuteEx fn);
 
 // Starts a program from a command line (WinExec); above 31 when it started.
 typedef UINT(WINAPI* PFN_VrcWinExec)(const char* commandLine, UINT show);

@@ -13,6 +13,7 @@
 #include "base/MessagePump.h"
 #include "engines/pic/Bitmap24.h"
 #include "engines/pic/ImageToolTexts.h"
+#include "winfx/Seams.h"
 
 namespace {
 
@@ -160,7 +161,7 @@ int CImageToolConverter::RunImageTool(char* b, const char* a, IConvertProgress* 
   run.lpFile = m_toolPath.c_str();
   run.lpParameters = parameters.c_str();
   run.nShow = SW_HIDE;
-  int result = ShellExecuteExA(&run) ? 1 : 0;
+  int result = VrcShellExecuteEx(&run) ? 1 : 0;
   CHandle tool(run.hProcess);  // the handle is ours to close, also when stopping
   if (tool.IsValid() && WaitForSingleObject(tool, kToolPollMs) == WAIT_TIMEOUT) {
     int percent = 0;
