@@ -51,13 +51,18 @@ DWORD WINAPI Ask(void* param) {
 int main(int argc, char** argv) {
   const int count = argc > 1 ? atoi(argv[1]) : 1000;
   vrctest::UsePrivateTempFolder();
-  // Small files that the video page accepts: one short clip made by the
-  // program folder's ffmpeg, copied under as many names.
+  // Small files that the video page accepts: one short clip with picture
+  // and sound made by the program folder's ffmpeg, copied under as many
+  // names. (A clip without sound would have the page ask the codec library
+  // for its sound, which the stand-in answers by starting ffmpeg.exe: a
+  // second a file under Wine, the stand-in's cost and not the page's.)
   vrctest::TempDir media;
   const std::string clip = media.File("clip.avi");
   const std::string make = "\"" + vrctest::ProgramFolder() +
                            "ffmpeg.exe\" -nostdin -loglevel error -y -f lavfi -i "
-                           "testsrc=size=64x48:rate=10:duration=1 -c:v mpeg4 \"" + clip + "\"";
+                           "testsrc=size=64x48:rate=10:duration=1 -f lavfi -i "
+                           "sine=frequency=440:sample_rate=22050:duration=1 -c:v mpeg4 "
+                           "-c:a pcm_s16le \"" + clip + "\"";
   if (vrctest::RunProcess(make, "", 60000) != 0) {
     printf("could not make the clip with ffmpeg.exe\n");
     return 1;

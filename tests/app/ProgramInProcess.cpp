@@ -159,22 +159,26 @@ const std::vector<std::string>& ProgramInProcess::AnsweredBoxes() { return g_box
 void ProgramInProcess::ForgetBoxes() { g_boxes.clear(); }
 const std::vector<std::string>& ProgramInProcess::OpenedFolders() { return g_opened; }
 
+namespace {
+
+// The first control of that name (case ignored) of one kind.
+template <class Control>
+Control* FindByName(const std::vector<std::unique_ptr<Control>>& controls, const char* name) {
+  for (const auto& control : controls)
+    if (lstrcmpiA(control->name.c_str(), name) == 0) return control.get();
+  return NULL;
+}
+
+}  // namespace
+
 CSkinPushButton* FindButton(const CSkinDialog& window, const char* name) {
-  for (const auto& button : window.Buttons())
-    if (lstrcmpiA(button->name.c_str(), name) == 0) return button.get();
-  return NULL;
+  return FindByName(window.Buttons(), name);
 }
-
 CSkinDropDown* FindDropDown(const CSkinDialog& window, const char* name) {
-  for (const auto& dropDown : window.DropDowns())
-    if (lstrcmpiA(dropDown->name.c_str(), name) == 0) return dropDown.get();
-  return NULL;
+  return FindByName(window.DropDowns(), name);
 }
-
 CSkinProgress* FindProgress(const CSkinDialog& window, const char* name) {
-  for (const auto& bar : window.ProgressBars())
-    if (lstrcmpiA(bar->name.c_str(), name) == 0) return bar.get();
-  return NULL;
+  return FindByName(window.ProgressBars(), name);
 }
 
 ISkinValueControl* FindEdit(const CSkinDialog& window, const char* name) {
