@@ -21,6 +21,11 @@ BOOL CMusicTaskList::ProbeFile(CTaskRecord* task, const char* path) {
   return result;
 }
 
+int CMusicTaskList::CurrentOutputTypeIndex() {
+  const int mp3 = OutputTypeIndexOfId(kOutputTypeMp3);
+  return mp3 >= 0 ? mp3 : CTaskList::CurrentOutputTypeIndex();
+}
+
 BOOL CMusicTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
   BOOL result = CTaskList::LoadOutputSettings(outputTypeIndex, task);
   if (task) task->audioCodec = kMp3AudioCodec;

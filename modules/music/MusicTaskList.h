@@ -7,6 +7,10 @@ class CMusicTaskList : public CTaskList {
  public:
   BOOL LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) override;
   BOOL ProbeFile(CTaskRecord* task, const char* path) override;
+  // The MP3 entry of the catalogue, whatever the page's list chose: the
+  // music page's choice is a row of MP3 settings ("MusicLastOutputTypeIndex"),
+  // not a catalogue index.
+  int CurrentOutputTypeIndex() override;
 
  protected:
   const char* SupportedPatterns() const override;

@@ -21,6 +21,11 @@ const char* CPhotoTaskList::SupportedPatterns() const {
   return "*.BMP;*.JPG;*.JPEG;*.GIF;*.TIF;*.TIFF;*.PNG";
 }
 
+int CPhotoTaskList::CurrentOutputTypeIndex() {
+  const int still = OutputTypeIndexOfId(kOutputTypeStillImage);
+  return still >= 0 ? still : CTaskList::CurrentOutputTypeIndex();
+}
+
 BOOL CPhotoTaskList::ProbeFile(CTaskRecord* task, const char* path) {
   return task && path ? ProbeStillImage(*task, path) : FALSE;
 }

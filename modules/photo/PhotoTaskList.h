@@ -12,6 +12,10 @@ class CPhotoTaskList : public CTaskList {
  public:
   CPhotoTaskList();
   BOOL ProbeFile(CTaskRecord* task, const char* path) override;
+  // The still-image entry of the catalogue, whatever the page's list chose:
+  // the photo page lists that one type only, so its row is no catalogue
+  // index.
+  int CurrentOutputTypeIndex() override;
   // The window whose size the thumbnails fit; NULL when it goes.
   void SetPreviewWindow(CPhotoWndView* preview) { m_pPreview = preview; }
   CPhotoWndView* GetPreviewWindow() const { return m_pPreview; }

@@ -204,11 +204,20 @@ void CTaskList::FillFromCodecLibrary(CTaskRecord* task, int result) {
   }
 }
 
+int CTaskList::CurrentOutputTypeIndex() { return Setting("CurrentLastOutputTypeIndex"); }
+
+int CTaskList::OutputTypeIndexOfId(int id) {
+  OutputTypeEntry entry;
+  for (int index = 0; m_pManager && m_pManager->GetOutputType(index, &entry); ++index)
+    if (entry.id == id) return index;
+  return -1;
+}
+
 BOOL CTaskList::ApplyOutputType() {
   if (!m_pConfig || !m_pManager) return FALSE;
   CallScope scope(this);
   OutputTypeEntry entry;
-  if (!m_pManager->GetOutputType(Setting("CurrentLastOutputTypeIndex"), &entry)) return FALSE;
+  if (!m_pManager->GetOutputType(CurrentOutputTypeIndex(), &entry)) return FALSE;
   m_pConfig->SetInt("CurrentLastOutputTypeData", entry.id, 0);
   if (entry.id == kOutputTypeMp3)
     m_pConfig->SetInt("MusicLastOutputTypeData", kOutputTypeMp3, 0);
@@ -240,6 +249,6 @@ void CTaskList::RenameTasks(bool reloadSettings) {
 BOOL CTaskList::IsMpeg4FamilyType() {
   if (!m_pConfig || !m_pManager) return FALSE;
   OutputTypeEntry entry;
-  if (!m_pManager->GetOutputType(Setting("CurrentLastOutputTypeIndex"), &entry)) return FALSE;
+  if (!m_pManager->GetOutputType(CurrentOutputTypeIndex(), &entry)) return FALSE;
   return entry.id == 1 || (entry.id >= 4 && entry.id <= 7);
 }

@@ -31,6 +31,10 @@ class CTaskList {
   // "" when no name can be made (the task keeps its previous name).
   virtual std::string MakeOutputName(const char* sourcePath, int outputType, int taskIndex);
   virtual void ReloadOutputSettings(CTaskRecord* task);
+  // The catalogue index of the output type the tasks convert to: the page's
+  // choice, "CurrentLastOutputTypeIndex". A list that makes one kind of
+  // output only answers that kind's entry (OutputTypeIndexOfId).
+  virtual int CurrentOutputTypeIndex();
 
   void SetConfig(IVarnoConfigEx* config) { m_pConfig = config; }
   void SetConverterManager(CConverterManager* manager) { m_pManager = manager; }
@@ -101,6 +105,8 @@ class CTaskList {
   void ForgetTaskNamesFrom(size_t first);
   void RenameTasks(bool reloadSettings);
   int Setting(const char* name) { return m_pConfig->GetInt(name, 0, 0); }
+  // The first catalogue entry of that output type id; -1 when there is none.
+  int OutputTypeIndexOfId(int id);
 
   std::vector<CTaskRecord*> m_tasks;
   CUncounted<IVarnoConfigEx> m_pConfig;  // the configuration module outlives the modules

@@ -64,7 +64,7 @@ void FitPicture(CTaskRecord* task, PFN_FitSize fit, int packedSize, int keepRati
 
 void CTaskList::ReloadOutputSettings(CTaskRecord* task) {
   if (!m_pConfig) return;
-  LoadOutputSettings(Setting("CurrentLastOutputTypeIndex"), task);
+  LoadOutputSettings(CurrentOutputTypeIndex(), task);
 }
 
 void CTaskList::PrepareOutputType(int typeId) {
