@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/Borders.h"
 #include "base/ModuleBase.h"
 #include "base/Uncounted.h"
 #include "include/VarnoConfig.h"
@@ -58,10 +59,13 @@ class CMainUIModule : public CModuleBase {
     ULONG STDMETHODCALLTYPE Release() override { return m_pOwner->Release(); }
     HRESULT STDMETHODCALLTYPE CreateView(const char* viewName, HWND parent, const RECT* rect,
                                          const char* skinData, IConverterView** out) override {
-      return m_pOwner->CreateView(viewName, parent, rect, skinData, out);
+      return HResultAtBorder("Varno Reel Craft UI create view", [&] {
+        return m_pOwner->CreateView(viewName, parent, rect, skinData, out);
+      });
     }
     HRESULT STDMETHODCALLTYPE DestroyView(IConverterView* view) override {
-      return m_pOwner->DestroyView(view);
+      return HResultAtBorder("Varno Reel Craft UI destroy view",
+                             [&] { return m_pOwner->DestroyView(view); });
     }
     HRESULT STDMETHODCALLTYPE UpdateViews(int, const char*) override { return S_OK; }
 
@@ -71,10 +75,15 @@ class CMainUIModule : public CModuleBase {
   class CSkinUIPart : public ISkinUI {
    public:
     explicit CSkinUIPart(CMainUIModule* owner) : m_pOwner(owner) {}
-    void STDMETHODCALLTYPE UpdateUI(const char* names) override { m_pOwner->UpdateUI(names); }
-    void STDMETHODCALLTYPE ReloadSkin() override { m_pOwner->ReloadSkin(); }
+    void STDMETHODCALLTYPE UpdateUI(const char* names) override {
+      RunAtBorder("Varno Reel Craft update UI", [&] { m_pOwner->UpdateUI(names); });
+    }
+    void STDMETHODCALLTYPE ReloadSkin() override {
+      RunAtBorder("Varno Reel Craft reload skin", [&] { m_pOwner->ReloadSkin(); });
+    }
     BOOL STDMETHODCALLTYPE PreTranslateMessage(MSG* msg) override {
-      return m_pOwner->PreTranslateMessage(msg);
+      return CallAtBorder("Varno Reel Craft UI message", FALSE,
+                          [&] { return m_pOwner->PreTranslateMessage(msg); });
     }
 
    private:
@@ -89,17 +98,21 @@ class CMainUIModule : public CModuleBase {
     ULONG STDMETHODCALLTYPE AddRef() override { return m_pOwner->AddRef(); }
     ULONG STDMETHODCALLTYPE Release() override { return m_pOwner->Release(); }
     int STDMETHODCALLTYPE IsControlEnabled(const char* name) override {
-      return m_pOwner->IsControlEnabled(name);
+      return CallAtBorder("Varno Reel Craft UI control state", 0,
+                          [&] { return m_pOwner->IsControlEnabled(name); });
     }
     INT_PTR STDMETHODCALLTYPE GetControlValue(const char* name) override {
-      return m_pOwner->GetControlValue(name);
+      return CallAtBorder("Varno Reel Craft UI control value", static_cast<INT_PTR>(-1),
+                          [&] { return m_pOwner->GetControlValue(name); });
     }
     HRESULT STDMETHODCALLTYPE ExecuteSkinCommand(const char* name, int argument,
                                                  SkinCommandParam* param) override {
-      return m_pOwner->ExecuteSkinCommand(name, argument, param);
+      return HResultAtBorder("Varno Reel Craft UI command",
+                             [&] { return m_pOwner->ExecuteSkinCommand(name, argument, param); });
     }
     HRESULT STDMETHODCALLTYPE ExecuteHotKeyCommand(int key, int a, int b, int c) override {
-      return m_pOwner->ExecuteHotKeyCommand(key, a, b, c);
+      return HResultAtBorder("Varno Reel Craft UI hot key",
+                             [&] { return m_pOwner->ExecuteHotKeyCommand(key, a, b, c); });
     }
 
    private:

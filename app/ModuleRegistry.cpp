@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "base/Borders.h"
+
 namespace {
 
 // Registers an object with its library (none for an object made inside the
@@ -44,7 +46,10 @@ HRESULT CModuleRegistry::InitAllModules() {
   for (size_t i = 0; i < m_records.size(); ++i) {
     IModule* module = m_records[i]->module;
     if (!module) continue;
-    HRESULT hr = module->InitInstance();
+    // The program's own modules run in this library: what they throw stops
+    // here and fails the start-up quietly.
+    HRESULT hr = HResultAtBorder("Varno Application module InitInstance",
+                                 [&] { return module->InitInstance(); });
     if (FAILED(hr)) return hr;
   }
   return S_OK;
@@ -52,7 +57,10 @@ HRESULT CModuleRegistry::InitAllModules() {
 
 HRESULT CModuleRegistry::ExitAllModules() {
   for (size_t i = m_records.size(); i-- > 0;) {
-    if (m_records[i]->module) m_records[i]->module->ExitInstance();
+    IModule* module = m_records[i]->module;
+    if (module)
+      HResultAtBorder("Varno Application module ExitInstance",
+                      [&] { return module->ExitInstance(); });
   }
   return S_OK;
 }

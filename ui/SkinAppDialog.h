@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Borders.h"
 #include "base/Uncounted.h"
 #include "include/VarnoConfig.h"
 #include "include/VarnoConverter.h"
@@ -113,8 +114,12 @@ class CSkinAppDialog : public CSkinDialog {
   class CSkinUIPart : public ISkinUI {
    public:
     explicit CSkinUIPart(CSkinAppDialog* owner) : m_pOwner(owner) {}
-    void STDMETHODCALLTYPE UpdateUI(const char* names) override { m_pOwner->UpdateControls(names); }
-    void STDMETHODCALLTYPE ReloadSkin() override { m_pOwner->ReloadSkin(); }
+    void STDMETHODCALLTYPE UpdateUI(const char* names) override {
+      RunAtBorder("Skin window update", [&] { m_pOwner->UpdateControls(names); });
+    }
+    void STDMETHODCALLTYPE ReloadSkin() override {
+      RunAtBorder("Skin window reload", [&] { m_pOwner->ReloadSkin(); });
+    }
     BOOL STDMETHODCALLTYPE PreTranslateMessage(MSG*) override { return FALSE; }
 
    private:
@@ -124,10 +129,11 @@ class CSkinAppDialog : public CSkinDialog {
    public:
     explicit CViewPart(CSkinAppDialog* owner) : m_pOwner(owner) {}
     int STDMETHODCALLTYPE OnParentEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) override {
-      return m_pOwner->OnParentEvent(code, p1, p2, p3);
+      return CallAtBorder("Skin window parent event", 0,
+                          [&] { return m_pOwner->OnParentEvent(code, p1, p2, p3); });
     }
     void STDMETHODCALLTYPE UpdateUI(int, const char* names) override {
-      m_pOwner->UpdateControls(names);
+      RunAtBorder("Skin window update", [&] { m_pOwner->UpdateControls(names); });
     }
     HWND STDMETHODCALLTYPE GetViewWnd() override { return m_pOwner->m_hWnd; }
     HRESULT STDMETHODCALLTYPE GetViewName(char* buffer, int length) override;

@@ -1,5 +1,7 @@
 #include "winfx/Dialog.h"
 
+#include "base/Borders.h"
+
 CDialog::~CDialog() {
   if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
 }
@@ -64,6 +66,13 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 
 INT_PTR CALLBACK CDialog::StaticDialogProc(HWND hWnd, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
+  // A message whose handler threw counts as not handled (a dialog whose
+  // WM_INITDIALOG threw is left without a focus set).
+  return CallAtBorder("Dialog procedure", static_cast<INT_PTR>(FALSE),
+                      [&] { return DialogProc(hWnd, message, wParam, lParam); });
+}
+
+INT_PTR CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CDialog* dialog = NULL;
   if (message == WM_INITDIALOG) {
     dialog = reinterpret_cast<CDialog*>(lParam);

@@ -43,6 +43,8 @@ class CDialog : public CWnd {
 
  private:
   static INT_PTR CALLBACK StaticDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // The procedure itself, inside the border of StaticDialogProc.
+  static INT_PTR DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   BOOL m_bModal = FALSE;
 };

@@ -1,5 +1,6 @@
 #include "winfx/WinApp.h"
 
+#include "base/Borders.h"
 #include "winfx/Wnd.h"
 
 namespace {
@@ -48,6 +49,9 @@ int CWinFxApp::Main(HINSTANCE hInstance, int argc, char** argv) {
   m_hInstance = hInstance;
   m_argc = argc;
   m_argv = argv;
-  if (InitInstance()) Run();
-  return ExitInstance();
+  // A start-up that throws ends quietly, through the same ExitInstance as
+  // one that fails.
+  if (CallAtBorder("Start-up", FALSE, [&] { return InitInstance(); }))
+    CallAtBorder("Message loop", 0, [&] { return Run(); });
+  return CallAtBorder("Shut-down", m_nExitCode, [&] { return ExitInstance(); });
 }

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "base/Borders.h"
 #include "base/Handles.h"
 #include "winfx/WinApp.h"
 
@@ -127,7 +128,8 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && g_pSubclassing && !g_pSubclassing->m_hWnd) {
     CWnd* wnd = g_pSubclassing;
     g_pSubclassing = NULL;  // only the first window: the control itself
-    wnd->Subclass(reinterpret_cast<HWND>(wParam));
+    CallAtBorder("Window creation hook", FALSE,
+                 [&] { return wnd->Subclass(reinterpret_cast<HWND>(wParam)); });
   }
   return CallNextHookEx(g_hCreationHook, code, wParam, lParam);
 }
@@ -198,9 +200,15 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPA
   }
   if (!wnd) return ::DefWindowProcA(hWnd, message, wParam, lParam);
 
-  LRESULT result = wnd->WindowProc(message, wParam, lParam);
+  // A message whose handler threw is answered 0, as an unhandled one.
+  LRESULT result = CallAtBorder("Window procedure", static_cast<LRESULT>(0),
+                                [&] { return wnd->WindowProc(message, wParam, lParam); });
 
-  if (message == WM_NCDESTROY) wnd->OnFinalMessage(hWnd);
+  if (message == WM_NCDESTROY)
+    CallAtBorder("Window procedure", 0, [&] {
+      wnd->OnFinalMessage(hWnd);
+      return 0;
+    });
   return result;
 }
 
