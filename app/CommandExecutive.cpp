@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "base/Borders.h"
 #include "base/LogClient.h"
 #include "include/VarnoSkinCommand.h"
 #include "winfx/AppMessageBox.h"
@@ -156,8 +157,10 @@ HRESULT CCommandExecutive::ExecuteSkinCommand(const char* name, int argument,
   bool forced = param && param->nForce3 == 1 && param->nForce1 == 1 && param->nForce2 == 1;
   if (entry.handler && (entry.enabled || forced)) {
     m_pending.clear();
+    // The row's own name is logged: the caller's may belong to a control
+    // that the command destroyed (a skin reload).
     HRESULT hr = (this->*entry.handler)(name, argument, param);
-    LogPrint(LOG_INFO, "Run control %s! hr=0x%x\n", name, hr);
+    LogPrint(LOG_INFO, "Run control %s! hr=0x%x\n", entry.name, hr);
     return hr;
   }
   LogPrint(LOG_WARNING, "Don't enable control %s!\n", name);
@@ -360,17 +363,21 @@ HRESULT CCommandExecutive::CSkinCommandPart::QueryInterface(const IID* iid, void
 ULONG CCommandExecutive::CSkinCommandPart::AddRef() { return m_pOwner->AddRef(); }
 ULONG CCommandExecutive::CSkinCommandPart::Release() { return m_pOwner->Release(); }
 int CCommandExecutive::CSkinCommandPart::IsControlEnabled(const char* name) {
-  return m_pOwner->IsControlEnabled(name);
+  return CallAtBorder("Varno Reel Craft command state", 0,
+                      [&] { return m_pOwner->IsControlEnabled(name); });
 }
 INT_PTR CCommandExecutive::CSkinCommandPart::GetControlValue(const char* name) {
-  return m_pOwner->GetControlValue(name);
+  return CallAtBorder("Varno Reel Craft command value", static_cast<INT_PTR>(-1),
+                      [&] { return m_pOwner->GetControlValue(name); });
 }
 HRESULT CCommandExecutive::CSkinCommandPart::ExecuteSkinCommand(const char* name, int argument,
                                                                 SkinCommandParam* param) {
-  return m_pOwner->ExecuteSkinCommand(name, argument, param);
+  return HResultAtBorder("Varno Reel Craft command",
+                         [&] { return m_pOwner->ExecuteSkinCommand(name, argument, param); });
 }
 HRESULT CCommandExecutive::CSkinCommandPart::ExecuteHotKeyCommand(int virtualKey, int, int, int) {
-  return m_pOwner->ExecuteHotKeyCommand(virtualKey);
+  return HResultAtBorder("Varno Reel Craft hot key",
+                         [&] { return m_pOwner->ExecuteHotKeyCommand(virtualKey); });
 }
 
 HRESULT CCommandExecutive::CEventSinkPart::QueryInterface(const IID* iid, void** out) {
@@ -380,5 +387,6 @@ ULONG CCommandExecutive::CEventSinkPart::AddRef() { return m_pOwner->AddRef(); }
 ULONG CCommandExecutive::CEventSinkPart::Release() { return m_pOwner->Release(); }
 HRESULT CCommandExecutive::CEventSinkPart::OnModuleEvent(const GUID* moduleId, int code, INT_PTR p1,
                                                          INT_PTR p2, INT_PTR p3) {
-  return m_pOwner->OnModuleEvent(moduleId, code, p1, p2, p3);
+  return HResultAtBorder("Varno Reel Craft module event",
+                         [&] { return m_pOwner->OnModuleEvent(moduleId, code, p1, p2, p3); });
 }

@@ -142,7 +142,9 @@ INT_PTR CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_POWERBROADCAST && wParam == kQuerySuspend)
       m_pISkinCommand->ExecuteSkinCommand("Stop", 0, NULL);
     if (message == WM_POWERBROADCAST && wParam == kResumeSuspend) {
-      m_pISkinCommand->ExecuteSkinCommand("ResumeFromSuspend", 0, NULL);
+      // Announced only where the executive has a row to take it.
+      if (m_pISkinCommand->IsControlEnabled("ResumeFromSuspend"))
+        m_pISkinCommand->ExecuteSkinCommand("ResumeFromSuspend", 0, NULL);
       SetResult(1);
       return TRUE;
     }

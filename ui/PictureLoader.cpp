@@ -1,5 +1,7 @@
 #include "ui/PictureLoader.h"
 
+#include <string.h>
+
 #include <ole2.h>
 #include <olectl.h>
 
@@ -51,6 +53,26 @@ bool IsBitmapFile(HGLOBAL block) {
   return bitmap;
 }
 
+// False for a Windows bitmap file shorter than its headers say: a file cut
+// short (a broken copy or download) is refused rather than shown with
+// whatever the loader makes of the missing rows.
+bool BitmapFileIsWhole(HGLOBAL block) {
+  const SIZE_T fileSize = GlobalSize(block);
+  if (fileSize < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return false;
+  const BYTE* data = static_cast<const BYTE*>(GlobalLock(block));
+  if (!data) return false;
+  BITMAPFILEHEADER file;
+  BITMAPINFOHEADER info;
+  memcpy(&file, data, sizeof(file));
+  memcpy(&info, data + sizeof(file), sizeof(info));
+  GlobalUnlock(block);
+  if (file.bfSize != 0 && file.bfSize > fileSize) return false;
+  if (info.biSize < sizeof(BITMAPINFOHEADER) || info.biCompression != BI_RGB) return true;
+  const long long height = info.biHeight < 0 ? -static_cast<long long>(info.biHeight) : info.biHeight;
+  const long long stride = (static_cast<long long>(info.biWidth) * info.biBitCount + 31) / 32 * 4;
+  return static_cast<long long>(file.bfOffBits) + stride * height <= static_cast<long long>(fileSize);
+}
+
 }  // namespace
 
 void SetPictureCopySeam(PFN_CopyImage fn) { g_copyImage = fn ? fn : CopyImage; }
@@ -65,8 +87,10 @@ HBITMAP LoadImageFile(const char* path, SIZE* size) {
   }
   if (!block.Get()) return NULL;
   HBITMAP bitmap = NULL;
-  if (IsBitmapFile(block.Get()))
+  if (IsBitmapFile(block.Get())) {
+    if (!BitmapFileIsWhole(block.Get())) return NULL;
     bitmap = static_cast<HBITMAP>(LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  }
   if (!bitmap) {
     CComPtr<IStream> stream;
     // The stream takes the block over and frees it with itself.

@@ -128,8 +128,25 @@ void CSkinAppDialog::ApplySkin(const char* section) {
   LoadSkin();
   std::string initSize = m_reader.ReadString(m_section.c_str(), "InitSize", "");
   if (!initSize.empty() && m_hWnd) {
-    RECT r = ParseSkinRect(initSize);
-    SetWindowPos(m_hWnd, HWND_TOP, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE);
+    // x, y, w, h: only the size is used.
+    std::string fields = initSize;
+    CSkinDataReader reader(fields);
+    reader.NextInt();
+    reader.NextInt();
+    SIZE size = {reader.NextInt(), 0};
+    size.cy = reader.NextInt();
+    const SIZE screen = SkinScreenSize();
+    if (size.cx <= 0 || size.cy <= 0) {
+      PassOver("InitSize " + initSize, "no size");
+    } else {
+      // A window larger than the screen cannot be seen whole and costs its
+      // surface's memory: it is cut to the screen.
+      if (size.cx > screen.cx || size.cy > screen.cy)
+        PassOver("InitSize " + initSize, "cut to the screen");
+      if (size.cx > screen.cx) size.cx = screen.cx;
+      if (size.cy > screen.cy) size.cy = screen.cy;
+      SetWindowPos(m_hWnd, HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE);
+    }
   }
   CreateViews();
 }
@@ -443,7 +460,9 @@ INT_PTR CSkinAppDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return FALSE;
     case WM_LBUTTONUP:
-      if (m_pISkinCommand) {
+      // A release on the page's own background names the page; sent only
+      // where the executive has an enabled row of that name to take it.
+      if (m_pISkinCommand && m_pISkinCommand->IsControlEnabled(m_section.c_str())) {
         SkinCommandParam param = MakeParam(false);
         m_pISkinCommand->ExecuteSkinCommand(m_section.c_str(), 0, &param);
       }

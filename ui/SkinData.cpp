@@ -1,5 +1,6 @@
 #include "ui/SkinData.h"
 
+#include <limits.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -16,7 +17,17 @@ void Trim(std::string& text) {
   text = text.substr(first, last - first + 1);
 }
 
-int NextNumber(std::string& rest) { return atoi(NextSkinField(rest).c_str()); }
+int Saturated(long long value) {
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+// As atoi reads it, but a number beyond the int range stops at its end
+// instead of wrapping (the C library leaves that case undefined).
+int NextNumber(std::string& rest) {
+  return Saturated(strtoll(NextSkinField(rest).c_str(), NULL, 10));
+}
 
 }  // namespace
 
@@ -39,7 +50,8 @@ RECT ParseSkinRect(std::string& rest) {
   int y = NextNumber(rest);
   int w = NextNumber(rest);
   int h = NextNumber(rest);
-  RECT r = {x, y, x + w, y + h};
+  // A hand-edited size may run past the int range: the corner stops there.
+  RECT r = {x, y, Saturated(static_cast<long long>(x) + w), Saturated(static_cast<long long>(y) + h)};
   return r;
 }
 

@@ -27,6 +27,15 @@ std::string ShortLine(const std::string& line) {
 
 }  // namespace
 
+SIZE SkinScreenSize() {
+  SIZE size = {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  if (size.cx <= 0 || size.cy <= 0) {
+    size.cx = GetSystemMetrics(SM_CXSCREEN);
+    size.cy = GetSystemMetrics(SM_CYSCREEN);
+  }
+  return size;
+}
+
 CSkinDialog::CSkinDialog(HINSTANCE instance, UINT templateId)
     : CDialog(instance, templateId),
       m_windowType(0),
@@ -61,7 +70,13 @@ void CSkinDialog::PassOver(const std::string& what, const std::string& why) {
 
 bool CSkinDialog::RectInWindow(const RECT& r, const std::string& line) {
   SIZE size = BitmapSize(m_images[kMain]);
-  if (size.cx <= 0) return true;  // nothing to hold it against
+  // Without a window image a control still has to fit on the screen.
+  if (size.cx <= 0) size = SkinScreenSize();
+  if (r.right <= r.left || r.bottom <= r.top) {
+    // A control of no size can be neither seen nor used.
+    PassOver("line \"" + ShortLine(line) + "\"", "rectangle of no size");
+    return false;
+  }
   if (r.left >= 0 && r.top >= 0 && r.right <= size.cx && r.bottom <= size.cy &&
       r.left <= r.right && r.top <= r.bottom)
     return true;
@@ -78,10 +93,21 @@ BOOL CSkinDialog::LoadSkinBitmap(const std::string& file, CBitmapHandle* bmp, SI
 
 namespace {
 
+// Each control's tool leaves the window's tooltip control with it: the
+// tooltip control outlives every reload.
 template <class Control>
-void DestroyAll(std::vector<std::unique_ptr<Control>>& controls) {
-  for (auto& control : controls)
-    if (control->m_hWnd) control->DestroyWindow();
+void DestroyAll(std::vector<std::unique_ptr<Control>>& controls, HWND toolTip) {
+  for (auto& control : controls) {
+    if (!control->m_hWnd) continue;
+    if (toolTip) {
+      TTTOOLINFOA tool = {};
+      tool.cbSize = TTTOOLINFOA_V1_SIZE;
+      tool.hwnd = control->m_hWnd;
+      tool.uId = 1;
+      ::SendMessageA(toolTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    control->DestroyWindow();
+  }
   controls.clear();
 }
 
@@ -123,13 +149,14 @@ void CSkinDialog::GetValueControls(SkinValueKind kind, std::vector<ISkinValueCon
 }
 
 void CSkinDialog::ReleaseControls() {
-  DestroyAll(m_buttons);
-  DestroyAll(m_trackbars);
-  DestroyAll(m_labels);
-  DestroyAll(m_progress);
-  DestroyAll(m_edits);
-  DestroyAll(m_listBoxes);
-  DestroyAll(m_dropDowns);
+  const HWND toolTip = m_hToolTip && IsWindow(m_hToolTip) ? m_hToolTip : NULL;
+  DestroyAll(m_buttons, toolTip);
+  DestroyAll(m_trackbars, toolTip);
+  DestroyAll(m_labels, toolTip);
+  DestroyAll(m_progress, toolTip);
+  DestroyAll(m_edits, toolTip);
+  DestroyAll(m_listBoxes, toolTip);
+  DestroyAll(m_dropDowns, toolTip);
   m_strings.clear();
 }
 
@@ -181,10 +208,12 @@ BOOL CSkinDialog::LoadSkin() {
       PassOver("image " + *files[n], "missing or unreadable");
     }
   }
+  m_frame.ClearCut();
   m_frame.SetTopEdge(keys.topParam.c_str(), m_images[kMain]);
   m_frame.SetLeftEdge(keys.leftParam.c_str(), m_images[kMain]);
   m_frame.SetBottomEdge(keys.bottomParam.c_str(), m_images[kMain]);
   m_frame.SetRightEdge(keys.rightParam.c_str(), m_images[kMain]);
+  if (m_frame.PiecesCut()) PassOver("frame edges", "cut to the window image");
 
   RunFactories();
   ReportUnknownSections();
@@ -323,6 +352,8 @@ void CSkinDialog::CreateLabels(const std::vector<std::string>& lines) {
       PassOver("label " + fields.name, "window not made");
       continue;
     }
+    if (!SkinFontPointsInRange(fields.points))
+      PassOver("size of label " + fields.name, "cut to the largest font");
     const LOGFONTA logFont = SkinLabelLogFont(base, fields, pixelsPerInch);
     CFontHandle font(CreateFontIndirectA(&logFont));
     label->SetLabelFont(font);
@@ -489,7 +520,9 @@ void CSkinDialog::CreatePaintedStrings(const std::vector<std::string>& lines) {
     TranslateToolTip(painted->text);
     LOGFONTA font = base;
     font.lfWeight = fields.weight;
-    if (fields.points > 0) font.lfHeight = -MulDiv(fields.points, pixelsPerInch, 72);
+    if (!SkinFontPointsInRange(fields.points))
+      PassOver("size of string line \"" + ShortLine(line) + "\"", "cut to the largest font");
+    if (fields.points > 0) font.lfHeight = SkinFontHeight(fields.points, pixelsPerInch);
     painted->font.Reset(CreateFontIndirectA(&font));
     painted->colour = fields.colour;
     painted->rect = fields.rect;
@@ -579,26 +612,41 @@ void CSkinDialog::GetEnumText(std::string* out, const char* enumName, int value)
   m_enums.GetText(out, enumName, value);
 }
 
+// The name is copied before the command runs: a command may reload the skin
+// (the language option does), which deletes the control and its name.
 void CSkinDialog::OnButtonClicked(int index) {
-  if (CSkinPushButton* button = AtIndex(m_buttons, index)) OnSkinCommand(button->name.c_str());
+  if (CSkinPushButton* button = AtIndex(m_buttons, index)) {
+    const std::string name = button->name;
+    OnSkinCommand(name.c_str());
+  }
 }
 
 void CSkinDialog::OnTrackbarEvent(int index, int code, int position) {
-  if (CSkinTrackbar* trackbar = AtIndex(m_trackbars, index))
-    OnTrackbarCommand(trackbar->name.c_str(), code, position);
+  if (CSkinTrackbar* trackbar = AtIndex(m_trackbars, index)) {
+    const std::string name = trackbar->name;
+    OnTrackbarCommand(name.c_str(), code, position);
+  }
 }
 
 void CSkinDialog::OnLabelClicked(int index) {
-  if (CSkinLabel* label = AtIndex(m_labels, index)) OnLabelCommand(label->name.c_str());
+  if (CSkinLabel* label = AtIndex(m_labels, index)) {
+    const std::string name = label->name;
+    OnLabelCommand(name.c_str());
+  }
 }
 
 void CSkinDialog::OnDropDownSelected(int index) {
-  if (CSkinDropDown* dropDown = AtIndex(m_dropDowns, index))
-    OnDropDownCommand(dropDown->name.c_str(), dropDown->GetCurSel());
+  if (CSkinDropDown* dropDown = AtIndex(m_dropDowns, index)) {
+    const std::string name = dropDown->name;
+    OnDropDownCommand(name.c_str(), dropDown->GetCurSel());
+  }
 }
 
 void CSkinDialog::OnProgressChanged(int index, int value) {
-  if (CSkinProgress* bar = AtIndex(m_progress, index)) OnProgressCommand(bar->name.c_str(), value);
+  if (CSkinProgress* bar = AtIndex(m_progress, index)) {
+    const std::string name = bar->name;
+    OnProgressCommand(name.c_str(), value);
+  }
 }
 
 void CSkinDialog::PaintFrame(HDC dc) {
@@ -689,6 +737,9 @@ BOOL CSkinDialog::PreTranslateMessage(MSG* msg) {
 }
 
 BOOL CSkinDialog::OnEraseBackground(HDC dc) {
+  // The erase gets the paint DC itself: its clip must not outlive the erase,
+  // or the texts' rectangles stay shut to WM_PAINT.
+  const int saved = SaveDC(dc);
   if (m_windowType == 0) {
     for (const auto& painted : m_strings)
       ExcludeClipRect(dc, painted->rect.left, painted->rect.top, painted->rect.right,
@@ -704,6 +755,7 @@ BOOL CSkinDialog::OnEraseBackground(HDC dc) {
   } else {
     PaintFrame(dc);
   }
+  if (saved) RestoreDC(dc, saved);
   return TRUE;
 }
 

@@ -45,6 +45,10 @@ struct SkinPaintedString {
   CBitmapHandle background;  // the Main image under rect (Windowtype 0 only)
 };
 
+// The size of the whole (virtual) screen: no skinned window or control is
+// made larger than this, whatever its skin says.
+SIZE SkinScreenSize();
+
 class CSkinDialog : public CDialog, public ISkinHost {
  public:
   enum Image { kMain, kOver, kDown, kDisabled, kNormalNoAdvancedPanel, kImageCount };

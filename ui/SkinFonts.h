@@ -25,6 +25,14 @@ struct SkinFontLine {
   RECT overMargins, downMargins;
 };
 void ParseSkinFontLine(const std::string& line, SkinFontLine* out);
+
+// A skin's font size in points, beyond which the size is cut: a font many
+// screens high only costs the font engine time and memory.
+const int kMostSkinFontPoints = 256;
+bool SkinFontPointsInRange(int points);
+// The logical height of a font of `points` (cut to +-kMostSkinFontPoints)
+// at `pixelsPerInch`: -(points x pixelsPerInch / 72), rounded as MulDiv.
+int SkinFontHeight(int points, int pixelsPerInch);
 // The base font with the line's size (points at `pixelsPerInch`), weight,
 // face, underline and italic put in.
 LOGFONTA SkinLogFont(const LOGFONTA& base, const SkinFontLine& line, int pixelsPerInch);
@@ -49,20 +57,26 @@ class CSkinFontTable {
   std::vector<std::unique_ptr<SkinFontRecord>> m_records;
 };
 
+// The most texts one enumeration keeps, repeats included.
+const size_t kMostSkinEnumTexts = 4096;
+
 class CSkinEnum {
  public:
   // name, first, last, repeat, then one text per value, each stored repeat
-  // times (a missing text stores "").
+  // times (a missing text stores ""), up to kMostSkinEnumTexts in all.
   explicit CSkinEnum(const char* line);
   // texts[v - first] for first <= v <= last; "" otherwise.
   std::string GetText(int value) const;
   const std::string& GetName() const { return m_name; }
   const std::vector<std::string>& GetTexts() const { return m_texts; }
+  // True when the line asked for more than kMostSkinEnumTexts texts.
+  bool WasCut() const { return m_cut; }
 
  private:
   std::string m_name;
   std::vector<std::string> m_texts;
   int m_first, m_last, m_repeat;
+  bool m_cut;
 };
 
 class CSkinEnumTable {

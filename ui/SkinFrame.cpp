@@ -157,14 +157,28 @@ RECT SkinFrameLayout::BodyRect(const RECT& client) const {
   return r;
 }
 
+HBITMAP CSkinFrame::CutInside(HBITMAP normal, const RECT& r) {
+  // A piece is never larger than the image it is cut from: a hand-edited
+  // edge that reaches past it would otherwise make a bitmap of any size.
+  const SIZE size = BitmapSize(normal);
+  const RECT image = {0, 0, size.cx, size.cy};
+  RECT inside;
+  if (!IntersectRect(&inside, &r, &image)) {
+    m_cut = true;
+    return NULL;
+  }
+  if (!EqualRect(&inside, &r)) m_cut = true;
+  return CopyBitmapPart(normal, &inside);
+}
+
 void CSkinFrame::CutPieces(int edge, const RECT* rects, HBITMAP normal) {
   for (int n = 0; n < 5; ++n) {
     if (IsRectEmpty(&rects[n])) {
       m_pieces[edge][n].Reset();
       continue;
     }
-    HBITMAP piece = CopyBitmapPart(normal, &rects[n]);
-    if (piece) m_pieces[edge][n].Reset(piece);
+    // A piece that cannot be cut is absent, not the last skin's.
+    m_pieces[edge][n].Reset(CutInside(normal, rects[n]));
   }
 }
 
@@ -189,10 +203,7 @@ bool CSkinFrame::SetBottomEdge(const char* param, HBITMAP normal) {
 bool CSkinFrame::SetRightEdge(const char* param, HBITMAP normal) {
   if (!layout.SetRightEdge(param)) return false;
   CutPieces(kRight, layout.right.pieces, normal);
-  if (!IsRectEmpty(&layout.body)) {
-    HBITMAP body = CopyBitmapPart(normal, &layout.body);
-    if (body) m_body.Reset(body);
-  }
+  m_body.Reset(IsRectEmpty(&layout.body) ? NULL : CutInside(normal, layout.body));
   return true;
 }
 
@@ -234,10 +245,14 @@ void CSkinFrame::Paint(HDC dc, int winW, int winH) const {
   PaintVEdge(dc, layout.left, kLeft, 0, winH);
   PaintHEdge(dc, layout.bottom, kBottom, winH - layout.bottom.height, winW);
   PaintVEdge(dc, layout.right, kRight, winW - layout.right.width, winH);
+  const RECT body = Rect(layout.left.width, layout.top.height, winW - layout.right.width,
+                         winH - layout.bottom.height);
   if (layout.bodyColour != CLR_INVALID) {
-    RECT body = Rect(layout.left.width, layout.top.height, winW - layout.right.width,
-                     winH - layout.bottom.height);
     CBrushHandle brush(CreateSolidBrush(layout.bodyColour));
     FillRect(dc, &body, brush);
+  } else {
+    // Without a fill colour the body is the image's own, tiled as the
+    // edges' fillers are.
+    TileSkinBitmap(m_body, body, dc);
   }
 }

@@ -57,8 +57,13 @@ class CSkinFrame {
   // Draws the frame for a window of winW x winH; nothing when all heights
   // are 0.
   void Paint(HDC dc, int winW, int winH) const;
+  // True when an edge setter met a piece that reached past the normal image
+  // and cut it to the image; cleared by ClearCut.
+  bool PiecesCut() const { return m_cut; }
+  void ClearCut() { m_cut = false; }
 
  private:
+  HBITMAP CutInside(HBITMAP normal, const RECT& r);
   enum { kTop, kLeft, kBottom, kRight };
   void CutPieces(int edge, const RECT* rects, HBITMAP normal);
   void PaintHEdge(HDC dc, const SkinHEdge& e, int edge, int y, int winW) const;
@@ -66,4 +71,5 @@ class CSkinFrame {
 
   CBitmapHandle m_pieces[4][5];
   CBitmapHandle m_body;
+  bool m_cut = false;
 };

@@ -4,6 +4,7 @@
 
 #include "base/Strings.h"
 #include "ui/SkinBitmaps.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinHost.h"
 #include "ui/SkinTextFit.h"
 
@@ -13,7 +14,7 @@ LOGFONTA SkinLabelLogFont(const LOGFONTA& windowFont, const SkinLabelLine& line,
   if (!line.face.empty()) CopyBounded(font.lfFaceName, LF_FACESIZE, line.face.c_str());
   font.lfWeight = line.bold ? FW_BOLD : FW_NORMAL;
   font.lfItalic = static_cast<BYTE>(line.italic);
-  font.lfHeight = -MulDiv(line.points, pixelsPerInch, 72);
+  font.lfHeight = SkinFontHeight(line.points, pixelsPerInch);
   return font;
 }
 

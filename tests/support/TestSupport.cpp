@@ -99,6 +99,23 @@ bool CopyInto(const std::string& source, const std::string& folder) {
   return CopyFileA(source.c_str(), target.c_str(), FALSE) != FALSE;
 }
 
+bool CopyTree(const std::string& source, const std::string& target) {
+  std::string from = source, to = target;
+  if (!from.empty() && from.back() == '\\') from.pop_back();
+  if (!to.empty() && to.back() == '\\') to.pop_back();
+  if (!CreateDirectoryA(to.c_str(), NULL) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  for (const std::string& name : FilesIn(from)) {
+    const std::string child = from + "\\" + name, copy = to + "\\" + name;
+    const DWORD attributes = GetFileAttributesA(child.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      if (!CopyTree(child, copy)) return false;
+    } else if (!CopyFileA(child.c_str(), copy.c_str(), FALSE)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::string line;

@@ -42,6 +42,9 @@ bool WriteFile(const std::string& path, const std::string& content);
 std::string ReadFile(const std::string& path);
 bool FileExists(const std::string& path);
 bool CopyInto(const std::string& source, const std::string& folder);
+// Copies a folder with everything in it into `target` (made when missing);
+// both with or without their trailing backslash.
+bool CopyTree(const std::string& source, const std::string& target);
 // The names of the files and folders in a folder (with or without its
 // trailing backslash), without "." and "..".
 std::vector<std::string> FilesIn(const std::string& folder);

@@ -149,6 +149,14 @@ TEST_F(MainDialogFixture, SuspendStopsAndResumeIsAnnounced) {
   EXPECT_EQ((std::vector<std::string>{"Stop", "ResumeFromSuspend"}), command.Names());
 }
 
+TEST_F(MainDialogFixture, ResumeIsNotAnnouncedWhereNoRowTakesIt) {
+  Open();
+  command.calls.clear();
+  command.enabled["ResumeFromSuspend"] = 0;  // as the executive answers a name it has no row for
+  EXPECT_EQ(1, SendMessageA(window, WM_POWERBROADCAST, 7, 0)) << "the resume is still answered";
+  EXPECT_TRUE(command.Names().empty()) << "sent: " << command.Names()[0];
+}
+
 TEST_F(MainDialogFixture, ASecondStartFindsTheWindowAfterItsCaptionIsTranslated) {
   config.SetText("OEMAppName", "Varno Reel Craft V2.0");
   translator.translations["Varno Reel Craft V2.0"] = "Varno Filmwerkstatt";

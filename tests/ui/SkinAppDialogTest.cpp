@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -506,13 +507,95 @@ TEST_F(AppDialogFixture, ACommandNameFromAnotherSendersPointerRunsNothing) {
   EXPECT_TRUE(command.calls.empty());
 }
 
-TEST_F(AppDialogFixture, EnterAndEscapeDoNotCloseThePage) {
+// Run modally, where the base dialog would end on Enter and on Escape: the
+// application dialog stays until the test's own message ends it.
+class CModalAppDialog : public CSkinAppDialog {
+ public:
+  static constexpr INT_PTR kEndedByTest = 42;
+  CModalAppDialog() : CSkinAppDialog(IDD_MAIN_WINDOW, NULL) {}
+
+ protected:
+  BOOL OnInit() override {
+    CSkinAppDialog::OnInit();
+    PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
+    PostMessageA(m_hWnd, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(m_hWnd, WM_APP, 0, 0);
+    return TRUE;
+  }
+  INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_APP) {
+      ::EndDialog(m_hWnd, kEndedByTest);
+      return TRUE;
+    }
+    return CSkinAppDialog::OnMessage(message, wParam, lParam);
+  }
+};
+
+TEST(AppDialog, EnterAndEscapeDoNotCloseTheWindowEvenWhereTheBaseWould) {
+  CModalAppDialog window;
+  EXPECT_EQ(CModalAppDialog::kEndedByTest, window.DoModal(NULL))
+      << "the window ended on Enter (1) or Escape (2)";
+}
+
+TEST_F(AppDialogFixture, AReleaseOnThePageSendsItsNameOnlyWhereARowTakesIt) {
   WriteSkin(dir.File("skin"), kPageSkin);
   Open();
   page.ApplySkin("Page");
-  SendMessageA(page, WM_COMMAND, IDOK, 0);
-  SendMessageA(page, WM_COMMAND, IDCANCEL, 0);
-  EXPECT_TRUE(IsWindow(page));
+  command.calls.clear();
+  command.enabled["Page"] = 0;  // as the executive answers a name it has no row for
+  page.OnMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(command.calls.empty()) << "sent: " << command.calls[0].name;
+}
+
+TEST_F(AppDialogFixture, TheTooltipCountStaysOverReloads) {
+  WriteSkin(dir.File("skin"), kPageSkin);
+  Open();
+  page.ApplySkin("Page");
+  ASSERT_TRUE(page.GetToolTip());
+  const LRESULT first = SendMessageA(page.GetToolTip(), TTM_GETTOOLCOUNT, 0, 0);
+  EXPECT_EQ(static_cast<LRESULT>(page.Buttons().size()), first) << "one tool per button";
+  std::vector<LRESULT> counts;
+  for (int n = 0; n < 5; ++n) {
+    page.ApplySkin("Page");
+    counts.push_back(SendMessageA(page.GetToolTip(), TTM_GETTOOLCOUNT, 0, 0));
+  }
+  EXPECT_EQ(std::vector<LRESULT>(5, first), counts);
+}
+
+// An executive whose command changes the skin, as the language option does:
+// the button that sent it is gone before the command returns.
+class CReloadingSkinCommand : public CRecordingSkinCommand {
+ public:
+  std::function<void()> reload;
+  std::string nameAfterReload;
+  HRESULT STDMETHODCALLTYPE ExecuteSkinCommand(const char* name, int argument,
+                                               SkinCommandParam* param) override {
+    if (reload) reload();
+    nameAfterReload = name ? name : "";
+    return CRecordingSkinCommand::ExecuteSkinCommand(name, argument, param);
+  }
+};
+
+TEST_F(AppDialogFixture, AButtonsNameOutlivesTheReloadItsCommandMakes) {
+  // Names longer than a string keeps in itself, so that each lives in a
+  // block of its own that the reload frees and hands on.
+  const std::string before(40, 'A'), after(40, 'B');
+  WriteSkin(dir.File("skin"), "[Page]\nMain=main.bmp\n[Page/BUTTONS]\n1=" + before + ",10,10,40,20\n");
+  CReloadingSkinCommand reloading;
+  reloading.reload = [&] {
+    vrctest::WriteFile(dir.File("skin\\skin.ini"),
+                       "[Page]\nMain=main.bmp\n[Page/BUTTONS]\n1=" + after + ",10,10,40,20\n");
+    for (int n = 0; n < 3; ++n) page.ApplySkin("Page");
+  };
+  page.SetConfig(&config);
+  page.SetSkinCommand(&reloading);
+  Open(false);
+  page.ApplySkin("Page");
+  ASSERT_EQ(1u, page.Buttons().size());
+  page.OnButtonClicked(0);
+  EXPECT_EQ(before, reloading.nameAfterReload) << "the command's name was the deleted button's";
+  ASSERT_EQ(1u, page.Buttons().size());
+  EXPECT_EQ(after, page.Buttons()[0]->name) << "the reload took place";
 }
 
 TEST(FrameSize, TheLargerEdgeGivesTheLeastSize) {

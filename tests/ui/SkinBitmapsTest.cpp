@@ -167,7 +167,33 @@ TEST_F(FrameFixture, PaintedAtTheImageSizeTheFrameIsTheImage) {
     for (int x = 0; x < 60; ++x)
       if (InFrame(x, y, 60, 40) && canvas.At(x, y) != Pattern(x, y)) ++wrong;
   EXPECT_EQ(0, wrong);
-  EXPECT_EQ(RGB(1, 2, 3), canvas.At(30, 20)) << "no body colour: the body is not painted";
+  int body = 0;
+  for (int y = 8; y < 32; ++y)
+    for (int x = 6; x < 54; ++x)
+      if (canvas.At(x, y) != Pattern(x, y)) ++body;
+  EXPECT_EQ(0, body) << "no body colour: the body is the image's own body";
+}
+
+TEST_F(FrameFixture, ALargerWindowTilesTheBodyWithoutAColour) {
+  CCanvas canvas(100, 70);
+  frame.Paint(canvas, 100, 70);
+  // The body piece is the image's [6, 8, 54, 32]: 48 x 24, tiled from the
+  // body's top-left corner.
+  for (const POINT p : {POINT{6, 8}, POINT{30, 20}, POINT{60, 40}, POINT{90, 60}})
+    EXPECT_EQ(Pattern(6 + (p.x - 6) % 48, 8 + (p.y - 8) % 24), canvas.At(p.x, p.y))
+        << p.x << "," << p.y;
+}
+
+TEST_F(FrameFixture, EdgesPastTheImageAreCutToIt) {
+  CSkinFrame wide;
+  EXPECT_TRUE(wide.SetTopEdge("2147483647,2147483647,2147483647,2147483647,0,0", image));
+  EXPECT_TRUE(wide.SetLeftEdge("-2147483647,0,0,0,0,0", image));
+  EXPECT_TRUE(wide.SetBottomEdge("100000,100000,100000,0,0,0", image));
+  EXPECT_TRUE(wide.SetRightEdge("100000,100000,0,0,0,0", image));
+  EXPECT_TRUE(wide.PiecesCut()) << "told, so that the load can log it";
+  CCanvas canvas(60, 40);
+  wide.Paint(canvas, 60, 40);  // and nothing larger than the image was made
+  EXPECT_FALSE(frame.PiecesCut()) << "a frame that fits its image is whole";
 }
 
 TEST_F(FrameFixture, LargerWindowsTileTheFillersAndKeepTheCorners) {

@@ -284,12 +284,76 @@ TEST_F(SkinFixture, ACursorInUseOutlivesThePageThatLoadedIt) {
   SetCurrentSkinCursor(SkinCursorRef());
 }
 
+// A rectangular window (Windowtype 0) with a painted frame: a red frame of
+// 10 pixels round a blue body, at the image's own size.
+const COLORREF kFrameRed = RGB(200, 50, 50), kBodyBlue = RGB(0, 128, 255);
+const COLORREF kTextYellow = RGB(255, 255, 0);
+const char kFramedSkin[] =
+    "[Framed]\nMain=framed.bmp\nWindowtype=0\n"
+    "TopParam=200,10,10,20,0,0\nLeftParam=10,100,20,10,0,0\n"
+    "BottomParam=200,10,10,20,0,0\nRightParam=10,100,20,10,0,0\n"
+    "[Texts]\nMain=framed.bmp\nWindowtype=0\n"
+    "TopParam=200,10,10,20,0,0\nLeftParam=10,100,20,10,0,0\n"
+    "BottomParam=200,10,10,20,0,0\nRightParam=10,100,20,10,0,0\n"
+    "[Texts/STRINGSINFO]\n1=WWWWWWWW,30,40,140,30,14,700,37,255,255,0\n";
+
+class FramedFixture : public SkinFixture {
+ protected:
+  void SetUp() override {
+    SkinFixture::SetUp();
+    ASSERT_TRUE(WriteBitmapFile(dir.File("framed.bmp"), 200, 120, [](int x, int y) {
+      return x < 10 || x >= 190 || y < 10 || y >= 110 ? kFrameRed : kBodyBlue;
+    }));
+    ASSERT_TRUE(vrctest::WriteFile(Ini(), kFramedSkin));
+  }
+  void Open(CTestSkinDialog& page, const char* section) {
+    OpenPage(page, section);
+    MoveWindow(page, 0, 0, 200, 120, TRUE);
+    SetWindowPos(top, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    RedrawWindow(page, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
+  // The pixels of the window's client area in r that have the colour.
+  int Count(HWND window, const RECT& r, COLORREF colour) {
+    CClientDC dc(window);
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x)
+        if (GetPixel(dc, x, y) == colour) ++n;
+    return n;
+  }
+};
+
+TEST_F(FramedFixture, TheBodyIsDrawnWithoutAFillColour) {
+  CTestSkinDialog page;
+  Open(page, "Framed");
+  ASSERT_TRUE(page.SkinProblems().empty()) << page.SkinProblems()[0];
+  const RECT body = {10, 10, 190, 110}, frame = {0, 0, 200, 10};
+  EXPECT_EQ(180 * 100, Count(page, body, kBodyBlue)) << "the middle of the window is its body";
+  EXPECT_EQ(200 * 10, Count(page, frame, kFrameRed)) << "and the frame is its frame";
+}
+
+TEST_F(FramedFixture, PaintedTextsAreDrawn) {
+  CTestSkinDialog page;
+  Open(page, "Texts");
+  ASSERT_TRUE(page.SkinProblems().empty()) << page.SkinProblems()[0];
+  ASSERT_EQ(1u, page.PaintedStrings().size());
+  const RECT text = {30, 40, 170, 70};
+  const int letters = Count(page, text, kTextYellow);
+  const int background = Count(page, text, kBodyBlue);
+  EXPECT_GT(letters, 100) << "the text's own colour in its rectangle; " << background
+                          << " background pixels";
+  EXPECT_GT(background, 140 * 30 / 2) << "on the part of the image under it; " << letters
+                                      << " letter pixels";
+}
+
 TEST(DefaultSkin, LoadsWithNoLinePassedOver) {
   const std::string ini = vrctest::ProgramFolder() + "Skins\\Default\\skin.ini";
   CSkinIniReader reader(ini);
   std::vector<std::string> keys;
-  if (!reader.ReadKeys("REELCRAFTDLG", keys))
-    GTEST_SKIP() << "the default skin has no REELCRAFTDLG section yet: " << ini;
+  ASSERT_TRUE(reader.FileExists()) << "no default skin: " << ini;
+  // A default skin without its main window is a broken skin, not a skip.
+  ASSERT_TRUE(reader.ReadKeys("REELCRAFTDLG", keys))
+      << "the default skin has no REELCRAFTDLG section: " << ini;
   CTestSkinDialog window(IDD_SKIN_WINDOW);
   window.SetSkinFiles(ini.c_str(), "REELCRAFTDLG");
   ASSERT_TRUE(window.CreateModeless(NULL));

@@ -306,6 +306,61 @@ TEST_F(SkinFile, EnumerationsTurnValuesIntoTexts) {
       << "a missing text appends an empty one";
 }
 
+TEST(SkinBounds, AnEnumerationKeepsAtMostItsShareOfTexts) {
+  struct Row {
+    const char* name;
+    const char* line;
+    size_t texts;
+    bool cut;
+    int value;
+    const char* text;
+  } rows[] = {
+      {"range and repeat of 99999 each", "Typo,0,99999,99999,x", kMostSkinEnumTexts, true, 0, "x"},
+      {"a range of 99999 alone", "Wide,0,99999,1,a,b", kMostSkinEnumTexts, true, 1, "b"},
+      {"a repeat of 99999 alone", "Deep,0,0,99999,a", kMostSkinEnumTexts, true, 0, "a"},
+      {"every number the largest int", "Big,2147483647,2147483647,2147483647,x",
+       kMostSkinEnumTexts, true, 2147483647, "x"},
+      {"the whole int range", "All,-2147483648,2147483647,1,a", kMostSkinEnumTexts, true,
+       -2147483647 - 1, "a"},
+      {"a number past the int range stops at its end", "Past,99999999999,99999999999,1,x", 1,
+       false, 2147483647, "x"},
+      {"a negative repeat", "Neg,0,5,-3,a", 0, false, 0, ""},
+      {"a normal line is whole", "Mode,0,2,1,Off,On,Auto", 3, false, 2, "Auto"},
+  };
+  for (const Row& row : rows) {
+    CSkinEnum entry(row.line);
+    EXPECT_EQ(row.texts, entry.GetTexts().size()) << row.name;
+    EXPECT_EQ(row.cut, entry.WasCut()) << row.name;
+    EXPECT_EQ(row.text, entry.GetText(row.value)) << row.name;
+  }
+}
+
+TEST(SkinBounds, RectanglesAndFontSizesStopAtTheirLimits) {
+  std::string huge = "2147483647,2147483647,2147483647,2147483647";
+  const RECT r = ParseSkinRect(huge);
+  EXPECT_EQ(2147483647, r.right) << "x + w stops at the largest int instead of wrapping";
+  EXPECT_EQ(2147483647, r.bottom);
+  std::string low = "-2147483648,0,-2147483648,0";
+  EXPECT_EQ(-2147483647 - 1, ParseSkinRect(low).right);
+  const struct {
+    const char* name;
+    int points;
+    int height;
+    bool inRange;
+  } fonts[] = {
+      {"a usual size", 9, -12, true},
+      {"no size", 0, 0, true},
+      {"the largest size", kMostSkinFontPoints, -kMostSkinFontPoints * 96 / 72, true},
+      {"a font of 100000 points", 100000, -kMostSkinFontPoints * 96 / 72, false},
+      {"a negative size is a cell height", -100000, kMostSkinFontPoints * 96 / 72, false},
+      {"the largest int", 2147483647, -kMostSkinFontPoints * 96 / 72, false},
+  };
+  for (const auto& font : fonts) {
+    EXPECT_EQ(font.height, SkinFontHeight(font.points, 96)) << font.name;
+    EXPECT_EQ(font.inRange, SkinFontPointsInRange(font.points)) << font.name;
+  }
+}
+
 TEST_F(SkinFile, AtlasEntriesAreUpperCasedInFileOrder) {
   Write("[IMAGELISTINFO]\n1=thumb,0,0,10,10\n2=Thumb,10,0,5,5\n3=Shape, 1, 2, 3, 4\n5=gone,0,0,1,1\n");
   std::vector<SkinImageEntry> entries = ReadSkinImageEntries(ini);
