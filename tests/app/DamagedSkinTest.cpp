@@ -5,6 +5,8 @@
 // over. One row per kind of damage, each made from the rendered skin.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <psapi.h>
 #include <stdio.h>
 
 #include <functional>
@@ -19,6 +21,9 @@
 namespace {
 
 const DWORD kRunTimeoutMs = 60000;  // a start that takes longer is a hang
+// The most memory a start may take: the 32-bit program has 2 GB in all, and
+// a skin must not be able to make it take half of that.
+const SIZE_T kMostPeakMemory = 1024u * 1024u * 1024u;
 const char kSkinFolder[] = "Skins\\Default\\";
 const char kMainImage[] = "REELCRAFTDLG_Main.bmp";
 
@@ -237,7 +242,15 @@ struct Outcome {
   bool windowShown = false;
   DWORD exitCode = 0;
   bool ended = false;  // by itself (or after its window was closed), in time
+  SIZE_T peakMemory = 0;  // the most private memory it held; 0 when unknown
 };
+
+void TakePeakMemory(HANDLE process, Outcome* outcome) {
+  PROCESS_MEMORY_COUNTERS counters = {sizeof(counters)};
+  if (GetProcessMemoryInfo(process, &counters, sizeof(counters)) &&
+      counters.PeakPagefileUsage > outcome->peakMemory)
+    outcome->peakMemory = counters.PeakPagefileUsage;
+}
 
 // A copy of the whole installation, made once, with the pristine skin kept
 // aside so that each row starts from it.
@@ -291,6 +304,7 @@ class InstallationCopy {
       if (window) GetWindowThreadProcessId(window, &owner);
       if (window && owner == started.dwProcessId && IsWindowVisible(window)) {
         outcome.windowShown = true;
+        TakePeakMemory(process, &outcome);
         PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
       }
@@ -301,6 +315,7 @@ class InstallationCopy {
       return outcome;
     }
     outcome.ended = true;
+    TakePeakMemory(process, &outcome);
     GetExitCodeProcess(process, &outcome.exitCode);
     return outcome;
   }
@@ -330,6 +345,11 @@ TEST(DamagedSkin, EveryDamageShowsAWindowOrEndsQuietly) {
                                     << "; the log says:\n" << log;
     EXPECT_NE(std::string::npos, log.find(damage.logged))
         << "the log does not say \"" << damage.logged << "\":\n" << log;
+    EXPECT_LT(outcome.peakMemory, kMostPeakMemory) << "the skin made the program take "
+                                                   << outcome.peakMemory / (1024 * 1024) << " MB";
+    printf("%-48s %s, peak memory %u MB\n", damage.name,
+           outcome.windowShown ? "window shown" : "ended by itself",
+           static_cast<unsigned>(outcome.peakMemory / (1024 * 1024)));
     EXPECT_EQ(std::string::npos, log.find("caught at its border"))
         << "a failure that the skin engine should have kept to itself:\n" << log;
   }
