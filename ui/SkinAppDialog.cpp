@@ -142,7 +142,7 @@ void CSkinAppDialog::ApplySkin(const char* section) {
       // A window larger than the screen cannot be seen whole and costs its
       // surface's memory: it is cut to the screen.
       if (size.cx > screen.cx || size.cy > screen.cy)
-        PassOver("InitSize " + initSize, "cut to the screen");
+        CutToLimit("InitSize " + initSize, "the screen");
       if (size.cx > screen.cx) size.cx = screen.cx;
       if (size.cy > screen.cy) size.cy = screen.cy;
       SetWindowPos(m_hWnd, HWND_TOP, 0, 0, size.cx, size.cy, SWP_NOMOVE);

@@ -68,6 +68,12 @@ void CSkinDialog::PassOver(const std::string& what, const std::string& why) {
   m_problems.push_back(problem);
 }
 
+void CSkinDialog::CutToLimit(const std::string& what, const std::string& limit) {
+  std::string problem = "[" + m_section + "] " + what + ": cut to " + limit;
+  LogPrint(LOG_WARNING, "Skin %s: %s\n", m_skinFile.c_str(), problem.c_str());
+  m_problems.push_back(problem);
+}
+
 bool CSkinDialog::RectInWindow(const RECT& r, const std::string& line) {
   SIZE size = BitmapSize(m_images[kMain]);
   // Without a window image a control still has to fit on the screen.
@@ -213,7 +219,7 @@ BOOL CSkinDialog::LoadSkin() {
   m_frame.SetLeftEdge(keys.leftParam.c_str(), m_images[kMain]);
   m_frame.SetBottomEdge(keys.bottomParam.c_str(), m_images[kMain]);
   m_frame.SetRightEdge(keys.rightParam.c_str(), m_images[kMain]);
-  if (m_frame.PiecesCut()) PassOver("frame edges", "cut to the window image");
+  if (m_frame.PiecesCut()) CutToLimit("frame edges", "the window image");
 
   RunFactories();
   ReportUnknownSections();
@@ -353,7 +359,7 @@ void CSkinDialog::CreateLabels(const std::vector<std::string>& lines) {
       continue;
     }
     if (!SkinFontPointsInRange(fields.points))
-      PassOver("size of label " + fields.name, "cut to the largest font");
+      CutToLimit("size of label " + fields.name, "the largest font");
     const LOGFONTA logFont = SkinLabelLogFont(base, fields, pixelsPerInch);
     CFontHandle font(CreateFontIndirectA(&logFont));
     label->SetLabelFont(font);
@@ -521,7 +527,7 @@ void CSkinDialog::CreatePaintedStrings(const std::vector<std::string>& lines) {
     LOGFONTA font = base;
     font.lfWeight = fields.weight;
     if (!SkinFontPointsInRange(fields.points))
-      PassOver("size of string line \"" + ShortLine(line) + "\"", "cut to the largest font");
+      CutToLimit("size of string line \"" + ShortLine(line) + "\"", "the largest font");
     if (fields.points > 0) font.lfHeight = SkinFontHeight(fields.points, pixelsPerInch);
     painted->font.Reset(CreateFontIndirectA(&font));
     painted->colour = fields.colour;

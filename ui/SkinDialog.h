@@ -145,6 +145,9 @@ class CSkinDialog : public CDialog, public ISkinHost {
   // Logs a line or file that the load passes over and keeps it for
   // SkinProblems().
   void PassOver(const std::string& what, const std::string& why);
+  // Logs a value that the load keeps but cuts to `limit` ("the screen"),
+  // and keeps it for SkinProblems() too.
+  void CutToLimit(const std::string& what, const std::string& limit);
   // False, with the line passed over, when r does not lie in the Main image.
   bool RectInWindow(const RECT& r, const std::string& line);
   void AddToolTip(HWND control, const std::string& text);
