@@ -219,8 +219,13 @@ BOOL CTaskList::ApplyOutputType() {
   OutputTypeEntry entry;
   if (!m_pManager->GetOutputType(CurrentOutputTypeIndex(), &entry)) return FALSE;
   m_pConfig->SetInt("CurrentLastOutputTypeData", entry.id, 0);
-  if (entry.id == kOutputTypeMp3)
-    m_pConfig->SetInt("MusicLastOutputTypeData", kOutputTypeMp3, 0);
+  if (entry.id == kOutputTypeMp3) {
+    // The music page's "User defined" row is marked -1 by the music module;
+    // the catalogue's MP3 entry, which every music task converts to, must
+    // not write over that mark (the MP3 dialog is usable only with it).
+    if (Setting("MusicLastOutputTypeData") != kUserDefinedMp3Data)
+      m_pConfig->SetInt("MusicLastOutputTypeData", kOutputTypeMp3, 0);
+  }
   else if (entry.id == kOutputTypeStillImage)
     m_pConfig->SetInt("PhotoLastOutputTypeData", kOutputTypeStillImage, 0);
   else

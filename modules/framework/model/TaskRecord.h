@@ -12,6 +12,9 @@ enum {
   kOutputTypeStillImage = 8,
   kOutputTypeMp3 = 9,
 };
+// "MusicLastOutputTypeData" of the music page's "User defined" row: the
+// user's own MP3 settings are in force and the MP3 dialog edits them.
+const int kUserDefinedMp3Data = -1;
 
 class CTaskRecord {
  public:
