@@ -96,6 +96,7 @@ class CTaskList {
   void PrepareOutputType(int typeId);
   int CodecPosition(const std::string& name, const GUID& kind, bool windowsMedia);
   void ApplyMpeg4FamilySettings(CTaskRecord* task, const char* audioName, const char* videoName);
+  void ApplyChosenCompressors(CTaskRecord* task);
   void ApplyStillImageSettings(CTaskRecord* task);
   void ApplyMp3Settings(CTaskRecord* task);
   BOOL OutputNaming(int kind, std::string* prefix, int* digits);
