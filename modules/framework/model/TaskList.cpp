@@ -206,6 +206,14 @@ void CTaskList::FillFromCodecLibrary(CTaskRecord* task, int result) {
 
 int CTaskList::CurrentOutputTypeIndex() { return Setting("CurrentLastOutputTypeIndex"); }
 
+BOOL CTaskList::RefuseMissingOutputType(CTaskRecord* task, const char* reason) {
+  if (!task) return FALSE;
+  LogPrint(LOG_ERROR, "%s: %s\n", reason, task->sourcePath.c_str());
+  task->outputType = kOutputTypeNone;
+  task->stateText = reason;
+  return FALSE;
+}
+
 int CTaskList::OutputTypeIndexOfId(int id) {
   OutputTypeEntry entry;
   for (int index = 0; m_pManager && m_pManager->GetOutputType(index, &entry); ++index)

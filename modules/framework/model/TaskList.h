@@ -35,6 +35,10 @@ class CTaskList {
   // choice, "CurrentLastOutputTypeIndex". A list that makes one kind of
   // output only answers that kind's entry (OutputTypeIndexOfId).
   virtual int CurrentOutputTypeIndex();
+  // For a list that makes one kind of output, when the catalogue has no
+  // entry of that kind: the task gets no output type (it fails when
+  // converted), `reason` as its state and a log line. FALSE.
+  BOOL RefuseMissingOutputType(CTaskRecord* task, const char* reason);
 
   void SetConfig(IVarnoConfigEx* config) { m_pConfig = config; }
   void SetConverterManager(CConverterManager* manager) { m_pManager = manager; }

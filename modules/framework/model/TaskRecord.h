@@ -9,6 +9,7 @@
 
 // Output type ids of the format profile.
 enum {
+  kOutputTypeNone = -1,  // a task that has no output type to convert to
   kOutputTypeStillImage = 8,
   kOutputTypeMp3 = 9,
 };

@@ -114,6 +114,29 @@ TEST(MusicSettings, TheUserDefinedRowStaysMarkedAndTheNextMp3HasTheUsersSettings
   EXPECT_EQ(9, config.Int("MusicLastOutputTypeData"));
 }
 
+TEST(MusicSettings, WithoutAnMp3EntryTheTasksFailWithTheReasonInsteadOfBecomingVideoTasks) {
+  ModelFixture fixture;
+  fixture.AddEngine("MuxCast.dll", "AVI,", "AVI,");
+  fixture.WriteProfile(std::string(kBasicProfile) + kMusicProfile);  // types 0, 1, 5, 6, 7, 2
+  ASSERT_TRUE(fixture.Init());
+  fixture.config.Set("MusicLastOutputTypeIndex", 1);
+  fixture.config.Set("CurrentLastOutputTypeIndex", 1);  // the page's row, not a catalogue index
+  CMusicTaskList list;
+  list.SetConfig(&fixture.config);
+  list.SetConverterManager(&fixture.manager);
+  list.SetMediaProbe(&ScriptedProbe);
+  g_scriptedMedia.result = 2;
+  CTaskRecord* task = list.AddFile(fixture.Source("tone.wav").c_str());
+  ASSERT_TRUE(task != NULL);
+  EXPECT_EQ(kOutputTypeNone, task->outputType) << "not the video type of catalogue index 1";
+  EXPECT_EQ("No MP3 Output Type", task->stateText);
+  EXPECT_FALSE(list.ApplyOutputType());
+  EXPECT_EQ(kOutputTypeNone, task->outputType);
+  CMusicConvertRunner runner;
+  EXPECT_EQ(0, runner.GetResultText(task, 0));
+  EXPECT_EQ("Convert Failed, No MP3 Output Type", task->stateText);
+}
+
 TEST(MusicRunner, ResultTexts) {
   struct {
     const char* name;
