@@ -434,6 +434,15 @@ TEST_F(OutputDialog, A640x480PortableVideoTakesTheCoachBitRate) {
   EXPECT_EQ(1500000, Selected(hWnd, IDC_VIDEO_BITRATE));
   store.config.Set("VideoSize", (640 << 16) | 480);
   Click(hWnd, IDC_OUTPUT_DEFAULT);
+  // The profile's defaults are shown; the coach rate only goes with 640x480.
+  const int size = store.config.Int("VideoSize");
+  EXPECT_EQ(size, Selected(hWnd, IDC_VIDEO_SIZE));
+  EXPECT_EQ(size == ((640 << 16) | 480) ? 1500000 : store.config.Int("VideoBitrate"),
+            Selected(hWnd, IDC_VIDEO_BITRATE));
+  // Opened on a stored 640x480, the list shows the coach rate at once.
+  store.config.Set("VideoSize", (640 << 16) | 480);
+  hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  EXPECT_EQ(1500000, Selected(hWnd, IDC_VIDEO_BITRATE));
 }
 
 TEST_F(OutputDialog, AnotherTypeKeepsItsBitRateAt640x480) {
