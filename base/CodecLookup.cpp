@@ -216,23 +216,41 @@ BOOL ListWmCodecNames(const GUID& mediaType, std::vector<std::string>* names) {
   return TRUE;
 }
 
+namespace {
+
+// The codec's enumeration setting: constant or variable bit rate, passes.
+bool SetEnumeration(IWMCodecInfo3* info, const GUID& mediaType, DWORD codec, BOOL vbr,
+                    DWORD passes) {
+  BOOL vbrValue = vbr;
+  return SUCCEEDED(info->SetCodecEnumerationSetting(mediaType, codec, g_wszVBREnabled,
+                                                    WMT_TYPE_BOOL,
+                                                    reinterpret_cast<BYTE*>(&vbrValue),
+                                                    sizeof(vbrValue))) &&
+         SUCCEEDED(info->SetCodecEnumerationSetting(mediaType, codec, g_wszNumPasses,
+                                                    WMT_TYPE_DWORD,
+                                                    reinterpret_cast<BYTE*>(&passes),
+                                                    sizeof(passes)));
+}
+
+// The codec information with its enumeration settings.
+bool OpenCodecInfo3(IWMCodecInfo3** info) {
+  CComPtr<IWMCodecInfo2> info2;
+  if (FAILED(OpenCodecInfo(&info2))) return false;
+  return SUCCEEDED(info2->QueryInterface(__uuidof(IWMCodecInfo3), reinterpret_cast<void**>(info))) &&
+         *info;
+}
+
+}  // namespace
+
 BOOL ListWmCodecFormats(int codecIndex, const GUID& mediaType, BOOL vbr, DWORD passes,
                         std::vector<std::string>* descriptions) {
   if (!descriptions) return FALSE;
   descriptions->clear();
   if (codecIndex < 0) return FALSE;
-  CComPtr<IWMCodecInfo2> info2;
-  if (FAILED(OpenCodecInfo(&info2))) return FALSE;
   CComPtr<IWMCodecInfo3> info;
-  if (FAILED(info2->QueryInterface(__uuidof(IWMCodecInfo3), info.Out())) || !info) return FALSE;
+  if (!OpenCodecInfo3(&info)) return FALSE;
   const DWORD codec = static_cast<DWORD>(codecIndex);
-  BOOL vbrValue = vbr;
-  if (FAILED(info->SetCodecEnumerationSetting(mediaType, codec, g_wszVBREnabled, WMT_TYPE_BOOL,
-                                              reinterpret_cast<BYTE*>(&vbrValue),
-                                              sizeof(vbrValue))) ||
-      FAILED(info->SetCodecEnumerationSetting(mediaType, codec, g_wszNumPasses, WMT_TYPE_DWORD,
-                                              reinterpret_cast<BYTE*>(&passes), sizeof(passes))))
-    return FALSE;
+  if (!SetEnumeration(info, mediaType, codec, vbr, passes)) return FALSE;
   DWORD count = 0;
   if (FAILED(info->GetCodecFormatCount(mediaType, codec, &count))) return FALSE;
   for (DWORD i = 0; i < count; ++i) {
@@ -241,4 +259,15 @@ BOOL ListWmCodecFormats(int codecIndex, const GUID& mediaType, BOOL vbr, DWORD p
     descriptions->push_back(text);
   }
   return TRUE;
+}
+
+BOOL ReadWmCodecFormatWave(int codecIndex, const GUID& mediaType, BOOL vbr, DWORD passes,
+                           DWORD format, WAVEFORMATEX* wave) {
+  if (!wave || codecIndex < 0) return FALSE;
+  memset(wave, 0, sizeof(*wave));
+  CComPtr<IWMCodecInfo3> info;
+  if (!OpenCodecInfo3(&info)) return FALSE;
+  const DWORD codec = static_cast<DWORD>(codecIndex);
+  if (!SetEnumeration(info, mediaType, codec, vbr, passes)) return FALSE;
+  return FormatWave(info, mediaType, codec, format, wave) ? TRUE : FALSE;
 }

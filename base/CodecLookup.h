@@ -5,6 +5,7 @@
 // the caller decides whether the user sees it.
 #pragma once
 #include <windows.h>
+#include <mmreg.h>
 
 #include <string>
 #include <vector>
@@ -61,3 +62,8 @@ BOOL ListWmCodecNames(const GUID& mediaType, std::vector<std::string>* names);
 // description cannot be read); FALSE when the codec cannot be asked.
 BOOL ListWmCodecFormats(int codecIndex, const GUID& mediaType, BOOL vbr, DWORD passes,
                         std::vector<std::string>* descriptions);
+// The wave format (rate, bits, channels) of one codec format, listed under
+// the same enumeration setting as ListWmCodecFormats; FALSE when it cannot
+// be read.
+BOOL ReadWmCodecFormatWave(int codecIndex, const GUID& mediaType, BOOL vbr, DWORD passes,
+                           DWORD format, WAVEFORMATEX* wave);

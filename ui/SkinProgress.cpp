@@ -99,11 +99,17 @@ LRESULT CSkinProgress::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(m_hWnd, NULL, FALSE);
       return 0;
     case WM_LBUTTONUP:
-      if (!m_seekable) break;
+      // A release that ends no press of this bar (the press went to
+      // another window) moves nothing.
+      if (!m_seekable || !m_dragging) break;
       m_position = ValueAt(point);
       m_dragging = 0;
+      // The mouse goes back to the other windows at once, not at the next
+      // move; and the position the bar shows (a release outside is held at
+      // the bar's end) is the one the player gets.
+      if (GetCapture() == m_hWnd) ReleaseCapture();
       InvalidateRect(m_hWnd, NULL, FALSE);
-      if (InsideClient(point)) Report();
+      Report();
       return 0;
     case WM_CAPTURECHANGED:
       // Another window took the mouse: the drag is over without a release.

@@ -102,8 +102,12 @@ void CSkinTrackbar::ReleaseOwnCapture() {
 void CSkinTrackbar::ScrollParent(WORD code, int position) {
   HWND parent = GetParent(m_hWnd);
   if (!parent) return;
+  // The parent reflects this message back (OnChildNotify); the step or
+  // release that sent it reports itself, once.
+  m_scrollingParent = TRUE;
   ::SendMessageA(parent, IsVertical() ? WM_VSCROLL : WM_HSCROLL,
                  MAKEWPARAM(code, static_cast<WORD>(position)), reinterpret_cast<LPARAM>(m_hWnd));
+  m_scrollingParent = FALSE;
 }
 
 void CSkinTrackbar::Report(int code, int position) {
@@ -166,8 +170,9 @@ void CSkinTrackbar::EndDrag() {
 
 BOOL CSkinTrackbar::OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
   if (message != WM_HSCROLL && message != WM_VSCROLL) return FALSE;
-  // The scroll messages it sent its parent, back with their own codes.
-  Report(LOWORD(wParam), GetPos());
+  // A scroll message that did not come from a step or release of its own
+  // is reported with its code; its own are reported by the step itself.
+  if (!m_scrollingParent) Report(LOWORD(wParam), GetPos());
   *result = 0;
   return TRUE;
 }

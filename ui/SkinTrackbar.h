@@ -81,4 +81,5 @@ class CSkinTrackbar : public CWnd, public CSkinValueControlBase {
   int m_pressPos;
   SkinTrack m_track;
   BOOL m_pressed, m_hover, m_leftDown;
+  BOOL m_scrollingParent = FALSE;  // inside ScrollParent
 };

@@ -80,8 +80,8 @@ void CHyperLink::CreateToolTip() {
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, NULL,
                                GetModuleHandleA(NULL), NULL);
   if (!m_hToolTip) return;
-  TOOLINFOA tool = {};
-  tool.cbSize = sizeof(tool);
+  TTTOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;  // the size every tooltip of the program uses
   tool.hwnd = m_hWnd;
   tool.uId = kToolId;
   tool.lpszText = const_cast<char*>(m_target.c_str());
@@ -91,8 +91,8 @@ void CHyperLink::CreateToolTip() {
 
 void CHyperLink::UpdateToolTip() {
   if (!m_hToolTip) return;
-  TOOLINFOA tool = {};
-  tool.cbSize = sizeof(tool);
+  TTTOOLINFOA tool = {};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
   tool.hwnd = m_hWnd;
   tool.uId = kToolId;
   tool.lpszText = const_cast<char*>(m_target.c_str());
@@ -134,8 +134,8 @@ void CHyperLink::FitToText() {
   MoveWindow(m_hWnd, fitted.left, fitted.top, fitted.right - fitted.left + frameX,
              fitted.bottom - fitted.top + frameY, TRUE);
   if (m_hToolTip) {
-    TOOLINFOA tool = {};
-    tool.cbSize = sizeof(tool);
+    TTTOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.hwnd = m_hWnd;
     tool.uId = kToolId;
     GetClientRect(m_hWnd, &tool.rect);

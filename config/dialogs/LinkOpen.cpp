@@ -10,6 +10,8 @@
 namespace {
 
 enum { kShellSucceeded = 32, kCommandRoom = 260 };
+// OpenThroughAssociation's answer when there is no association to run.
+const INT_PTR kNoAssociation = -1;
 
 // The default value of a key under HKEY_CLASSES_ROOT; "" when absent.
 std::string ClassesRootDefault(const char* key) {
@@ -22,12 +24,13 @@ std::string ClassesRootDefault(const char* key) {
   return value;
 }
 
-// Runs the program of the ".htm" association with the target; its result.
+// Runs the program of the ".htm" association with the target; its result,
+// or kNoAssociation when there is none to run.
 INT_PTR OpenThroughAssociation(const char* target) {
   std::string file = ClassesRootDefault(".htm");
-  if (file.empty()) return 0;
+  if (file.empty()) return kNoAssociation;
   std::string command = ClassesRootDefault((file + "\\shell\\open\\command").c_str());
-  if (command.empty()) return 0;
+  if (command.empty()) return kNoAssociation;
   return static_cast<INT_PTR>(
       VrcWinExec(AssociationCommandLine(command.c_str(), target).c_str(), SW_SHOW));
 }
@@ -75,7 +78,11 @@ std::string OpenFailureText(INT_PTR code) {
 INT_PTR OpenLinkTarget(HWND owner, const char* target) {
   INT_PTR result = reinterpret_cast<INT_PTR>(
       VrcShellExecute(NULL, "open", "iexplore.exe", target, NULL, SW_SHOW));
-  if (result <= kShellSucceeded) result = OpenThroughAssociation(target);
+  if (result <= kShellSucceeded) {
+    // Without an association the browser's own failure is the reason to show.
+    const INT_PTR associated = OpenThroughAssociation(target);
+    if (associated != kNoAssociation) result = associated;
+  }
   if (result <= kShellSucceeded) {
     MessageBeep(MB_ICONEXCLAMATION);
     VrcMessageBox(owner, OpenFailureText(result).c_str(), "", MB_ICONEXCLAMATION);

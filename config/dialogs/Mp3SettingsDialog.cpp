@@ -50,7 +50,10 @@ void CMp3SettingsDialog::FilterBitrates() {
   if (!IsLowMp3SamplingRate(SelectedData(rates, 0))) return;
   ComboRows kept = LowRateMp3Bitrates(ReadRows(bitrates));
   FillCombo(bitrates, kept);
-  bitrates.SetCurSel(static_cast<int>(kept.size()) - 1);
+  // The stored bit rate where the lower rate allows it, else the highest
+  // that remains.
+  int at = RowOfData(kept, Setting("MP3Bitrate"));
+  bitrates.SetCurSel(at >= 0 ? at : static_cast<int>(kept.size()) - 1);
 }
 
 BOOL CMp3SettingsDialog::OnInit() {
@@ -71,10 +74,11 @@ BOOL CMp3SettingsDialog::OnCommand(int code, int itemId, LPARAM lParam) {
 }
 
 void CMp3SettingsDialog::OnOK() {
-  // A list with nothing selected keeps its key's value.
+  // A list with nothing selected keeps its key's value; so does a disabled
+  // one: it shows a preset's values, which are not the user's own.
   for (const Mp3List& list : kLists) {
     CComboBox combo = Combo(list.id);
-    if (combo.GetCurSel() >= 0)
+    if (combo.GetCurSel() >= 0 && IsWindowEnabled(combo))
       Store(list.userKey, static_cast<int>(combo.GetItemData(combo.GetCurSel())));
   }
   CConfigDialog::OnOK();

@@ -24,11 +24,15 @@ COptionsDialog::COptionsDialog(IVarnoConfigEx* config)
     : CConfigDialog(IDD_CONFIG_OPTIONS, config) {}
 
 BOOL COptionsDialog::OnInit() {
-  if (!m_config || !m_translator) return TRUE;
-  TranslateTexts(kSection);
-  FillLanguages();
-  LCID current = 0;
-  if (SUCCEEDED(m_translator->GetLanguage(&current, 0))) SelectLanguage(current);
+  if (!m_config) return TRUE;
+  // Without a translator there are no languages to offer, but the
+  // power-off choice is the configuration's and still shown.
+  if (m_translator) {
+    TranslateTexts(kSection);
+    FillLanguages();
+    LCID current = 0;
+    if (SUCCEEDED(m_translator->GetLanguage(&current, 0))) SelectLanguage(current);
+  }
   Check(IDC_OPTIONS_POWER_OFF, Setting("ExitWindowsEx") != 0);
   return TRUE;
 }
@@ -76,7 +80,7 @@ void COptionsDialog::OnOK() {
     const INT_PTR none = -1;
     INT_PTR language = SelectedData(Combo(IDC_OPTIONS_LANGUAGE), none);
     if (language != none) m_translator->SetLanguage(static_cast<LCID>(language));
-    Store("ExitWindowsEx", IsChecked(IDC_OPTIONS_POWER_OFF) ? 1 : 0);
   }
+  Store("ExitWindowsEx", IsChecked(IDC_OPTIONS_POWER_OFF) ? 1 : 0);
   CConfigDialog::OnOK();
 }

@@ -104,9 +104,25 @@ void COutputSettingsDialog::FillCompressorLists(int position) {
     default:
       break;
   }
-  SelectByPrefix(video, m_videoCodec.c_str());
-  SelectByPrefix(audio, m_audioCodec.c_str());
+  SelectCompressor(video, "VideoParamCodecIndex", m_videoCodec, position);
+  SelectCompressor(audio, "AudioParamCodecIndex", m_audioCodec, position);
   FillAudioFormats(position, SelectedData(audio, kNoRecompression));
+}
+
+bool COutputSettingsDialog::OffersCompressors(int position) const {
+  // Only the recompressing types convert with the compressor positions
+  // that OK stores; the others take their type's own codecs.
+  const OutputFormatKind kind = KindOfOutputFormat(position);
+  return Setting("UseUserDefined") != 0 && (kind == kAviCompressors || kind == kAsfCompressors);
+}
+
+void COutputSettingsDialog::SelectCompressor(const CComboBox& list, const char* key,
+                                             const std::string& typeCodec, int position) {
+  const int stored = RowOfData(ReadRows(list), Setting(key));
+  if (OffersCompressors(position) && stored >= 0)
+    list.SetCurSel(stored);
+  else
+    SelectByPrefix(list, typeCodec.c_str());
 }
 
 void COutputSettingsDialog::FillAudioFormats(int position, INT_PTR codec) {
@@ -160,9 +176,11 @@ void COutputSettingsDialog::UpdateControls() {
   ShowWindow(Item(IDC_APPLY_ALL), m_applyAll != -1 ? SW_SHOW : SW_HIDE);
   if (m_applyAll != -1) Check(IDC_APPLY_ALL, TRUE);
   ShowWindow(Item(IDC_OUTPUT_DEFAULT), SW_SHOW);
-  const BOOL userDefined = Setting("UseUserDefined") != 0;
-  for (int id : {IDC_OUTPUT_FORMAT, IDC_VIDEO_COMPRESSOR, IDC_AUDIO_COMPRESSOR})
-    EnableWindow(Item(id), userDefined);
+  // The output format list only shows the type the dialog edits: another
+  // format chosen there would change no conversion.
+  EnableWindow(Item(IDC_OUTPUT_FORMAT), FALSE);
+  const BOOL compressors = OffersCompressors(SelectedFormat());
+  for (int id : {IDC_VIDEO_COMPRESSOR, IDC_AUDIO_COMPRESSOR}) EnableWindow(Item(id), compressors);
 }
 
 void COutputSettingsDialog::ApplyCoachBitrate() {
@@ -244,26 +262,50 @@ void COutputSettingsDialog::StoreSelected(int id, const char* key) const {
   if (combo.GetCurSel() >= 0) Store(key, static_cast<int>(combo.GetItemData(combo.GetCurSel())));
 }
 
+void COutputSettingsDialog::StoreAudioFormatNumbers() const {
+  CComboBox formats = Combo(IDC_AUDIO_FORMAT);
+  if (formats.GetCurSel() < 0) return;
+  const INT_PTR data = SelectedData(formats, kDefaultAudioFormat);
+  const INT_PTR codec = SelectedData(Combo(IDC_AUDIO_COMPRESSOR), kNoRecompression);
+  if (KindOfOutputFormat(SelectedFormat()) == kWindowsMediaCodecs && codec != kNoRecompression) {
+    // A codec's format text is written for people ("48 kbps, 44 kHz,
+    // stereo 1-pass CBR"): the numbers come from its wave format.
+    const WmFormatChoice choice = WmFormatOfData(data);
+    WAVEFORMATEX wave;
+    if (!ReadWmCodecFormatWave(static_cast<int>(codec), MEDIATYPE_Audio, choice.vbr,
+                               choice.passes, static_cast<DWORD>(choice.format), &wave))
+      return;
+    Store("SamplesPerSecond", static_cast<int>(wave.nSamplesPerSec));
+    if (wave.wBitsPerSample) Store("BitsPerSample", wave.wBitsPerSample);
+    Store("NumChannels", wave.nChannels);
+    return;
+  }
+  // "Default Value" is no format: the stored numbers stay as they are.
+  if (data == kDefaultAudioFormat) return;
+  const std::string format = SelectedText(formats);
+  if (format.empty()) return;
+  AudioFormatNumbers numbers = ParseAudioFormatText(format);
+  Store("SamplesPerSecond", numbers.samplesPerSecond);
+  if (numbers.hasBits) Store("BitsPerSample", numbers.bitsPerSample);
+  Store("NumChannels", numbers.numChannels);
+}
+
 void COutputSettingsDialog::OnOK() {
   if (m_config) {
     m_audioCompressor = SelectedText(Combo(IDC_AUDIO_COMPRESSOR));
     CComboBox formats = Combo(IDC_AUDIO_FORMAT);
     if (formats.GetCurSel() >= 0) Store("AudioFormatIndex", formats.GetCurSel());
     StoreSelected(IDC_AUDIO_FORMAT, "AudioFormatData");
-    StoreSelected(IDC_AUDIO_COMPRESSOR, "AudioParamCodecIndex");
-    const std::string format = SelectedText(formats);
-    if (!format.empty()) {
-      AudioFormatNumbers numbers = ParseAudioFormatText(format);
-      Store("SamplesPerSecond", numbers.samplesPerSecond);
-      if (numbers.hasBits) Store("BitsPerSample", numbers.bitsPerSample);
-      Store("NumChannels", numbers.numChannels);
-    }
+    if (IsWindowEnabled(Item(IDC_AUDIO_COMPRESSOR)))
+      StoreSelected(IDC_AUDIO_COMPRESSOR, "AudioParamCodecIndex");
+    StoreAudioFormatNumbers();
     StoreSelected(IDC_VIDEO_SIZE, "VideoSize");
     StoreSelected(IDC_VIDEO_FPS, "VideoFPS");
     StoreSelected(IDC_VIDEO_KEYFRAME, "VideoKeyFrame");
     StoreSelected(IDC_VIDEO_QUALITY, "VideoQuality");
     StoreSelected(IDC_VIDEO_BITRATE, "VideoBitrate");
-    StoreSelected(IDC_VIDEO_COMPRESSOR, "VideoParamCodecIndex");
+    if (IsWindowEnabled(Item(IDC_VIDEO_COMPRESSOR)))
+      StoreSelected(IDC_VIDEO_COMPRESSOR, "VideoParamCodecIndex");
     StoreSelected(IDC_SPLITTER, "Splitter");
     Store("Used2Pass", IsChecked(IDC_TWO_PASS) ? 1 : 0);
     m_videoCompressor = SelectedText(Combo(IDC_VIDEO_COMPRESSOR));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/dialogs/ConfigDialog.h"
+#include "winfx/Controls.h"
 #include "include/OutputTypeEntry.h"
 
 class COutputSettingsDialog : public CConfigDialog {
@@ -28,11 +29,19 @@ class COutputSettingsDialog : public CConfigDialog {
   int SelectedFormat() const;
   void FillCompressorLists(int position);
   void FillAudioFormats(int position, INT_PTR codec);
+  // Whether the compressor lists can take effect for that format.
+  bool OffersCompressors(int position) const;
+  // The stored compressor where the list has it and can take effect, else
+  // the type's own codec by name.
+  void SelectCompressor(const CComboBox& list, const char* key, const std::string& typeCodec,
+                        int position);
   void FillParameterLists();
   void UpdateControls();
   void ApplyCoachBitrate();
   void ShowCompressorSettings();
   void StoreSelected(int id, const char* key) const;
+  // The rate, bits and channels of the chosen audio format.
+  void StoreAudioFormatNumbers() const;
 
   int m_outputType;
   std::string m_audioCodec, m_videoCodec;

@@ -95,7 +95,7 @@ ComboRows AudioChoiceRows(OutputFormatKind kind, const char* defaultText, const 
                           const TextList& bits, const TextList& channels) {
   ComboRows rows;
   if (kind != kFixedMpeg4 && kind != kWindowsMediaCodecs) return rows;
-  if (defaultText) rows.push_back({defaultText, -1});
+  if (defaultText) rows.push_back({defaultText, kDefaultAudioFormat});
   INT_PTR position = 0;
   for (const std::string& rate : rates) {
     if (kind == kFixedMpeg4) {
@@ -110,9 +110,19 @@ ComboRows AudioChoiceRows(OutputFormatKind kind, const char* defaultText, const 
   return rows;
 }
 
+namespace {
+const int kPerPass = 5000;  // item data added per enumeration setting
+}  // namespace
+
 INT_PTR WmFormatData(int format, int vbrPasses) {
-  enum { kPerPass = 5000 };
   return static_cast<INT_PTR>(format) + kPerPass * vbrPasses;
+}
+
+WmFormatChoice WmFormatOfData(INT_PTR data) {
+  const int setting = data < 0 ? 0 : static_cast<int>(data / kPerPass);
+  WmFormatChoice choice = {data < 0 ? 0 : static_cast<int>(data % kPerPass), setting > 0,
+                           setting >= 2 ? 2u : 1u};
+  return choice;
 }
 
 ComboRows WmFormatRows(const std::vector<std::string>& constant,

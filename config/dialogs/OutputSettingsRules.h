@@ -57,6 +57,19 @@ ComboRows WmFormatRows(const std::vector<std::string>& constant,
                        const std::vector<std::string>& onePass,
                        const std::vector<std::string>& twoPasses);
 
+// What a Windows Media format row's item data names: the codec's format
+// number under the enumeration setting it was listed with.
+struct WmFormatChoice {
+  int format;
+  BOOL vbr;
+  DWORD passes;
+};
+WmFormatChoice WmFormatOfData(INT_PTR data);
+
+// The item data of the audio format list's "Default Value" row: the
+// source's own rate and channels are kept.
+const INT_PTR kDefaultAudioFormat = -1;
+
 // The numbers of an audio format text, as OK stores them.
 struct AudioFormatNumbers {
   int samplesPerSecond;  // the number before the first ","

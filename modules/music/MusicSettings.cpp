@@ -51,7 +51,7 @@ std::string SyncMp3Settings(IVarnoConfigEx* config, const CConverterManager& man
                             type.audioQuality};
       for (int i = 0; i < 5; ++i) config->SetInt(kMp3Settings[i], values[i], 0);
     } else {
-      config->SetInt("MusicLastOutputTypeData", -1, 0);
+      config->SetInt("MusicLastOutputTypeData", kUserDefinedMp3Data, 0);
       for (const char* name : kMp3Settings)
         config->SetInt(name, config->GetInt((std::string("User") + name).c_str(), 0, 0), 0);
     }

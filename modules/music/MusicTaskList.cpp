@@ -5,6 +5,8 @@ const int kMp3AudioCodec = 2;   // "MPEG Layer-3"
 const int kListedAudioKbps = 64;  // what every music task carries as its output rate
 }  // namespace
 
+const char kNoMp3OutputType[] = "No MP3 Output Type";
+
 const char* CMusicTaskList::SupportedPatterns() const {
   return "*.RM;*.RMVB;*.AVI;*.WMV;*.WMA;*.ASF;*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MPA;*.MP2;*.MP3;"
          "*.MP4;*.DAT;*.MOV;*.VOB;*.WAV";
@@ -22,11 +24,14 @@ BOOL CMusicTaskList::ProbeFile(CTaskRecord* task, const char* path) {
 }
 
 int CMusicTaskList::CurrentOutputTypeIndex() {
-  const int mp3 = OutputTypeIndexOfId(kOutputTypeMp3);
-  return mp3 >= 0 ? mp3 : CTaskList::CurrentOutputTypeIndex();
+  // No fallback to "CurrentLastOutputTypeIndex": on this page it holds a
+  // row of MP3 settings, which as a catalogue index names a video type.
+  return OutputTypeIndexOfId(kOutputTypeMp3);
 }
 
 BOOL CMusicTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
+  if (OutputTypeIndexOfId(kOutputTypeMp3) < 0)
+    return RefuseMissingOutputType(task, kNoMp3OutputType);
   BOOL result = CTaskList::LoadOutputSettings(outputTypeIndex, task);
   if (task) task->audioCodec = kMp3AudioCodec;
   return result;

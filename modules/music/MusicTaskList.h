@@ -3,6 +3,9 @@
 #pragma once
 #include "modules/framework/model/TaskList.h"
 
+// The state of a task when the catalogue has no MP3 entry.
+extern const char kNoMp3OutputType[];
+
 class CMusicTaskList : public CTaskList {
  public:
   BOOL LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) override;

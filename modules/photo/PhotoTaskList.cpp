@@ -22,8 +22,15 @@ const char* CPhotoTaskList::SupportedPatterns() const {
 }
 
 int CPhotoTaskList::CurrentOutputTypeIndex() {
-  const int still = OutputTypeIndexOfId(kOutputTypeStillImage);
-  return still >= 0 ? still : CTaskList::CurrentOutputTypeIndex();
+  // No fallback to "CurrentLastOutputTypeIndex": on this page it holds the
+  // page's row, which as a catalogue index names a video type.
+  return OutputTypeIndexOfId(kOutputTypeStillImage);
+}
+
+BOOL CPhotoTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
+  if (OutputTypeIndexOfId(kOutputTypeStillImage) < 0)
+    return RefuseMissingOutputType(task, "No Still Image Output Type");
+  return CTaskList::LoadOutputSettings(outputTypeIndex, task);
 }
 
 BOOL CPhotoTaskList::ProbeFile(CTaskRecord* task, const char* path) {

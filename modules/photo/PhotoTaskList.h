@@ -12,6 +12,9 @@ class CPhotoTaskList : public CTaskList {
  public:
   CPhotoTaskList();
   BOOL ProbeFile(CTaskRecord* task, const char* path) override;
+  // Without a still-image entry in the catalogue the tasks fail with that
+  // reason instead of becoming video tasks.
+  BOOL LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) override;
   // The still-image entry of the catalogue, whatever the page's list chose:
   // the photo page lists that one type only, so its row is no catalogue
   // index.

@@ -89,18 +89,21 @@ struct PageCase {
   const char* listView;
   const char* source;       // under the test build's folder
   const char* outputType;   // the drop-down item, as the skin lists it
+  int row;                  // else the drop-down's row: not the current one (0)
   const char* extension;
   Probe probe;
+  int kbps;                 // the output's bit rate, where the row sets one
 };
 
 const PageCase kPages[] = {
     {"VideoClipToMpeg4InAvi", 0, "ShowVideoConverter", "VideoConverterTaskListView",
-     "runner_media\\clip.mp4", "MPEG-4 video in AVI for portable players (*.avi)", ".avi",
-     kProbeVideoAndSound},
+     "runner_media\\clip.mp4", "MPEG-4 video in AVI for portable players (*.avi)", 0, ".avi",
+     kProbeVideoAndSound, 0},
+    // Row 1 of the music rows: MP3 at 192 kbps (row 0, the current one, is 128).
     {"MusicWavToMp3", 1, "ShowMusicConverter", "MusicConverterTaskListView",
-     "..\\testmedia\\tone.wav", NULL, ".mp3", kProbeSoundOnly},
+     "..\\testmedia\\tone.wav", NULL, 1, ".mp3", kProbeSoundOnly, 192},
     {"PhotoPngToJpeg", 2, "ShowStillCast", "StillCastTaskListView", "..\\testmedia\\photo.png",
-     "Still images (*.jpg)", ".jpg", kProbeJpeg},
+     "Still images (*.jpg)", 0, ".jpg", kProbeJpeg, 0},
 };
 
 void PrintTo(const PageCase& c, std::ostream* out) { *out << c.name; }
@@ -191,7 +194,7 @@ TEST_P(PageConversion, ADroppedFileConvertsThroughTheWindowsOwnControls) {
   CSkinDropDown* types = FindDropDown(*page, "OutputFormat");
   ASSERT_TRUE(types);
   ASSERT_GT(types->GetCount(), 0);
-  int row = 0;
+  int row = c.row;
   if (c.outputType) {
     const auto& items = types->Items();
     row = static_cast<int>(std::find(items.begin(), items.end(), c.outputType) - items.begin());
@@ -231,6 +234,13 @@ TEST_P(PageConversion, ADroppedFileConvertsThroughTheWindowsOwnControls) {
   ASSERT_EQ(1u, made.size()) << "one output in the chosen folder";
   EXPECT_EQ(0, lstrcmpiA(c.extension, ExtensionOf(made[0]).c_str())) << made[0];
   ExpectMedia(output.File(made[0]), c.probe);
+  if (c.kbps) {
+    // A 3-second output at the row's constant bit rate: its size tells the
+    // rate (within the frame padding and the header).
+    const double kbps = vrctest::ReadFile(output.File(made[0])).size() * 8.0 / 3.0 / 1000.0;
+    printf("%s: %.0f kbps\n", c.name, kbps);
+    EXPECT_NEAR(c.kbps, kbps, c.kbps * 0.15) << "the chosen row's bit rate";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PageConversion, ::testing::ValuesIn(kPages),

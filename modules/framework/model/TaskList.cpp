@@ -206,6 +206,14 @@ void CTaskList::FillFromCodecLibrary(CTaskRecord* task, int result) {
 
 int CTaskList::CurrentOutputTypeIndex() { return Setting("CurrentLastOutputTypeIndex"); }
 
+BOOL CTaskList::RefuseMissingOutputType(CTaskRecord* task, const char* reason) {
+  if (!task) return FALSE;
+  LogPrint(LOG_ERROR, "%s: %s\n", reason, task->sourcePath.c_str());
+  task->outputType = kOutputTypeNone;
+  task->stateText = reason;
+  return FALSE;
+}
+
 int CTaskList::OutputTypeIndexOfId(int id) {
   OutputTypeEntry entry;
   for (int index = 0; m_pManager && m_pManager->GetOutputType(index, &entry); ++index)
@@ -219,8 +227,13 @@ BOOL CTaskList::ApplyOutputType() {
   OutputTypeEntry entry;
   if (!m_pManager->GetOutputType(CurrentOutputTypeIndex(), &entry)) return FALSE;
   m_pConfig->SetInt("CurrentLastOutputTypeData", entry.id, 0);
-  if (entry.id == kOutputTypeMp3)
-    m_pConfig->SetInt("MusicLastOutputTypeData", kOutputTypeMp3, 0);
+  if (entry.id == kOutputTypeMp3) {
+    // The music page's "User defined" row is marked -1 by the music module;
+    // the catalogue's MP3 entry, which every music task converts to, must
+    // not write over that mark (the MP3 dialog is usable only with it).
+    if (Setting("MusicLastOutputTypeData") != kUserDefinedMp3Data)
+      m_pConfig->SetInt("MusicLastOutputTypeData", kOutputTypeMp3, 0);
+  }
   else if (entry.id == kOutputTypeStillImage)
     m_pConfig->SetInt("PhotoLastOutputTypeData", kOutputTypeStillImage, 0);
   else

@@ -35,6 +35,10 @@ class CTaskList {
   // choice, "CurrentLastOutputTypeIndex". A list that makes one kind of
   // output only answers that kind's entry (OutputTypeIndexOfId).
   virtual int CurrentOutputTypeIndex();
+  // For a list that makes one kind of output, when the catalogue has no
+  // entry of that kind: the task gets no output type (it fails when
+  // converted), `reason` as its state and a log line. FALSE.
+  BOOL RefuseMissingOutputType(CTaskRecord* task, const char* reason);
 
   void SetConfig(IVarnoConfigEx* config) { m_pConfig = config; }
   void SetConverterManager(CConverterManager* manager) { m_pManager = manager; }
@@ -96,6 +100,7 @@ class CTaskList {
   void PrepareOutputType(int typeId);
   int CodecPosition(const std::string& name, const GUID& kind, bool windowsMedia);
   void ApplyMpeg4FamilySettings(CTaskRecord* task, const char* audioName, const char* videoName);
+  void ApplyChosenCompressors(CTaskRecord* task);
   void ApplyStillImageSettings(CTaskRecord* task);
   void ApplyMp3Settings(CTaskRecord* task);
   BOOL OutputNaming(int kind, std::string* prefix, int* digits);

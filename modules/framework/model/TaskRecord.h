@@ -9,9 +9,13 @@
 
 // Output type ids of the format profile.
 enum {
+  kOutputTypeNone = -1,  // a task that has no output type to convert to
   kOutputTypeStillImage = 8,
   kOutputTypeMp3 = 9,
 };
+// "MusicLastOutputTypeData" of the music page's "User defined" row: the
+// user's own MP3 settings are in force and the MP3 dialog edits them.
+const int kUserDefinedMp3Data = -1;
 
 class CTaskRecord {
  public:

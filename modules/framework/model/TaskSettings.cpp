@@ -107,6 +107,7 @@ BOOL CTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
     case 3:
       task->videoCodecIndex = CodecPosition(entry.videoCodec, CLSID_VideoCompressorCategory, false);
       task->audioCodec = CodecPosition(entry.audioCodec, CLSID_AudioCompressorCategory, false);
+      ApplyChosenCompressors(task);
       break;
     case 2:
       task->videoCodecIndex = CodecPosition(entry.videoCodec, MEDIATYPE_Video, true);
@@ -169,6 +170,19 @@ void CTaskList::ApplyMpeg4FamilySettings(CTaskRecord* task, const char* audioNam
   task->videoCodecId = task->videoCodecIndex;
   task->audioCodecId = task->audioCodec;
   if (_stricmp(GetFileExt(task->sourcePath.c_str()), ".VOB") == 0) task->channels = 2;
+}
+
+void CTaskList::ApplyChosenCompressors(CTaskRecord* task) {
+  // The recompressing types take the positions that the output settings
+  // dialog stored, where it offers them (a user-defined catalogue); else
+  // the type's own compressors by name. -1 is "No Recompression".
+  if (Setting("UseUserDefined")) {
+    task->videoCodecId = Setting("VideoParamCodecIndex");
+    task->audioCodecId = Setting("AudioParamCodecIndex");
+  } else {
+    task->videoCodecId = task->videoCodecIndex;
+    task->audioCodecId = task->audioCodec;
+  }
 }
 
 void CTaskList::ApplyStillImageSettings(CTaskRecord* task) {

@@ -137,6 +137,25 @@ TEST(WmFormatList, NumbersEachFormatWith5000PerPass) {
             WmFormatRows({"cbr 0", "cbr 1"}, {"vbr 0"}, {"two 0", "two 1"}));
 }
 
+// OK reads a codec format's numbers from the format itself, so the row's
+// data must lead back to the format and the setting it was listed under.
+TEST(WmFormatList, ItemDataLeadsBackToTheFormatAndItsEnumerationSetting) {
+  const struct {
+    INT_PTR data;
+    int format;
+    BOOL vbr;
+    DWORD passes;
+  } rows[] = {{0, 0, FALSE, 1}, {7, 7, FALSE, 1}, {5000, 0, TRUE, 1}, {5003, 3, TRUE, 1},
+              {10002, 2, TRUE, 2}};
+  for (const auto& r : rows) {
+    WmFormatChoice choice = WmFormatOfData(r.data);
+    EXPECT_EQ(r.format, choice.format) << r.data;
+    EXPECT_EQ(r.vbr, choice.vbr) << r.data;
+    EXPECT_EQ(r.passes, choice.passes) << r.data;
+    EXPECT_EQ(r.data, WmFormatData(choice.format, choice.vbr ? static_cast<int>(choice.passes) : 0));
+  }
+}
+
 struct ParseCase {
   const char* name;
   const char* text;

@@ -106,6 +106,19 @@ TEST_F(OptionsDialog, OkWithNoLanguageListedLeavesTheLanguageAlone) {
   EXPECT_EQ(1, store.config.Int("ExitWindowsEx"));
 }
 
+TEST(OptionsDialogWithoutTranslator, ShowsAndStoresThePowerOffChoice) {
+  dialogtest::Store store;
+  store.config.translator = NULL;
+  store.config.Set("ExitWindowsEx", 1);
+  COptionsDialog dialog(&store.config);
+  ASSERT_TRUE(dialog.CreateModeless(NULL));
+  EXPECT_TRUE(Rows(dialog.m_hWnd, IDC_OPTIONS_LANGUAGE).empty()) << "no languages to offer";
+  EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog.m_hWnd, IDC_OPTIONS_POWER_OFF));
+  CheckDlgButton(dialog.m_hWnd, IDC_OPTIONS_POWER_OFF, BST_UNCHECKED);
+  Click(dialog.m_hWnd, IDOK);
+  EXPECT_EQ(0, store.config.Int("ExitWindowsEx"));
+}
+
 TEST_F(OptionsDialog, CancelChangesNothing) {
   HWND hWnd = Open();
   Choose(hWnd, IDC_OPTIONS_LANGUAGE, kEnglish);
@@ -168,14 +181,29 @@ TEST_F(Mp3Dialog, ALowSamplingRateKeepsOnlyBitRatesBelow192) {
   EXPECT_EQ(192, Selected(hWnd, IDC_MP3_BITRATE));
 }
 
-TEST_F(Mp3Dialog, AChosenMusicTypeDisablesTheListsButOkStillStores) {
-  store.config.Set("MusicLastOutputTypeData", 2);
+TEST_F(Mp3Dialog, APresetMusicRowDisablesTheListsAndOkKeepsTheUsersOwnSettings) {
+  store.config.Set("MusicLastOutputTypeData", 9);  // the catalogue's MP3 entry
+  store.config.Set("UserMP3SamplingRate", 32000);
   HWND hWnd = Open();
   for (int id : {IDC_MP3_MODE, IDC_MP3_SAMPLING_RATE, IDC_MP3_CHANNEL, IDC_MP3_QUALITY,
                  IDC_MP3_BITRATE})
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hWnd, id))) << id;
+  CFakeConfig::IntTable before = store.config.ints;
   Click(hWnd, IDOK);
-  EXPECT_EQ(44100, store.config.Int("UserMP3SamplingRate"));
+  EXPECT_EQ(before, store.config.ints) << "the preset's values are not the user's";
+  EXPECT_EQ(32000, store.config.Int("UserMP3SamplingRate"));
+  EXPECT_EQ(160, store.config.Int("UserMP3Bitrate"));
+}
+
+TEST_F(Mp3Dialog, ALowSamplingRateOpensOnTheStoredBitRateWhereTheListHasIt) {
+  store.config.Set("MP3SamplingRate", 22050);
+  store.config.Set("MP3Bitrate", 64);
+  HWND hWnd = Open();
+  EXPECT_EQ(6u, Rows(hWnd, IDC_MP3_BITRATE).size());
+  EXPECT_EQ(64, Selected(hWnd, IDC_MP3_BITRATE));
+  Click(hWnd, IDOK);
+  EXPECT_EQ(64, store.config.Int("UserMP3Bitrate"));
+  EXPECT_EQ(22050, store.config.Int("UserMP3SamplingRate"));
 }
 
 TEST_F(Mp3Dialog, OkStoresTheChoicesInTheUserKeys) {
@@ -364,14 +392,29 @@ TEST_F(OutputDialog, OkStoresTheChoices) {
   EXPECT_EQ(30, c.Int("VideoFPS"));
   EXPECT_EQ(10, c.Int("VideoKeyFrame"));
   EXPECT_EQ(600, c.Int("Splitter"));
+  // The MPEG-4 types convert with their own codecs: the compressor lists
+  // are not offered and OK leaves the recompression's choice alone.
   EXPECT_EQ(0, c.Int("VideoParamCodecIndex"));
-  EXPECT_EQ(1, c.Int("AudioParamCodecIndex"));
+  EXPECT_EQ(0, c.Int("AudioParamCodecIndex"));
   EXPECT_EQ(mono44, c.Int("AudioFormatIndex"));
   EXPECT_EQ(formats[mono44].data, c.Int("AudioFormatData"));
   EXPECT_EQ(44100, c.Int("SamplesPerSecond"));
   EXPECT_EQ(1, c.Int("NumChannels"));
   EXPECT_EQ("MPEG-1", dialog->AudioCompressorText());
   EXPECT_EQ("MPEG-4", dialog->VideoCompressorText());
+}
+
+TEST_F(OutputDialog, DefaultValueIsNoFormatAndStoresNoNumbers) {
+  store.config.Set("SamplesPerSecond", 44100);
+  store.config.Set("BitsPerSample", 16);
+  store.config.Set("NumChannels", 1);
+  HWND hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  ASSERT_EQ(-1, Selected(hWnd, IDC_AUDIO_FORMAT)) << "Default Value";
+  Click(hWnd, IDOK);
+  EXPECT_EQ(44100, store.config.Int("SamplesPerSecond"));
+  EXPECT_EQ(16, store.config.Int("BitsPerSample"));
+  EXPECT_EQ(1, store.config.Int("NumChannels"));
+  EXPECT_EQ(-1, store.config.Int("AudioFormatData"));
 }
 
 TEST_F(OutputDialog, CancelStoresNothingButTheVcdChannelClick) {
@@ -391,6 +434,15 @@ TEST_F(OutputDialog, A640x480PortableVideoTakesTheCoachBitRate) {
   EXPECT_EQ(1500000, Selected(hWnd, IDC_VIDEO_BITRATE));
   store.config.Set("VideoSize", (640 << 16) | 480);
   Click(hWnd, IDC_OUTPUT_DEFAULT);
+  // The profile's defaults are shown; the coach rate only goes with 640x480.
+  const int size = store.config.Int("VideoSize");
+  EXPECT_EQ(size, Selected(hWnd, IDC_VIDEO_SIZE));
+  EXPECT_EQ(size == ((640 << 16) | 480) ? 1500000 : store.config.Int("VideoBitrate"),
+            Selected(hWnd, IDC_VIDEO_BITRATE));
+  // Opened on a stored 640x480, the list shows the coach rate at once.
+  store.config.Set("VideoSize", (640 << 16) | 480);
+  hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
+  EXPECT_EQ(1500000, Selected(hWnd, IDC_VIDEO_BITRATE));
 }
 
 TEST_F(OutputDialog, AnotherTypeKeepsItsBitRateAt640x480) {
@@ -422,6 +474,49 @@ TEST_F(OutputDialog, ChangingTheFormatRefillsTheCompressorLists) {
   EXPECT_EQ((ComboRow{"No Recompression", -1}), video[0]);
   EXPECT_TRUE(Rows(hWnd, IDC_AUDIO_FORMAT).empty());
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hWnd, IDC_VIDEO_SIZE)));
+}
+
+// The recompressing types convert with the stored compressor positions, so
+// the dialog opens on them; the other types convert with their own codecs,
+// so their compressor lists are not offered and OK keeps the stored ones.
+TEST_F(OutputDialog, TheChosenCompressorsComeBackWhereTheyTakeEffect) {
+  for (int type : {0, 3}) {
+    SCOPED_TRACE(type);
+    HWND hWnd = Open(Type(type, "PCM", "MJPEG Compressor"));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hWnd, IDC_OUTPUT_FORMAT))) << "shows the type only";
+    for (int id : {IDC_VIDEO_COMPRESSOR, IDC_AUDIO_COMPRESSOR}) {
+      EXPECT_TRUE(IsWindowEnabled(GetDlgItem(hWnd, id))) << id;
+      ComboRows rows = Rows(hWnd, id);
+      ASSERT_FALSE(rows.empty());
+      Choose(hWnd, id, rows.back().data);
+    }
+    const INT_PTR video = Selected(hWnd, IDC_VIDEO_COMPRESSOR);
+    const INT_PTR audio = Selected(hWnd, IDC_AUDIO_COMPRESSOR);
+    Click(hWnd, IDOK);
+    EXPECT_EQ(video, store.config.Int("VideoParamCodecIndex"));
+    EXPECT_EQ(audio, store.config.Int("AudioParamCodecIndex"));
+    hWnd = Open(Type(type, "PCM", "MJPEG Compressor"));
+    EXPECT_EQ(video, Selected(hWnd, IDC_VIDEO_COMPRESSOR)) << "opens on the stored choice";
+    EXPECT_EQ(audio, Selected(hWnd, IDC_AUDIO_COMPRESSOR));
+    Click(hWnd, IDCANCEL);
+  }
+  store.config.Set("VideoParamCodecIndex", 7);
+  store.config.Set("AudioParamCodecIndex", 7);
+  for (int type : {1, 2, 4, 5, 6, 7}) {
+    SCOPED_TRACE(type);
+    HWND hWnd = Open(Type(type, "MPEG Layer-3", "MPEG-4"));
+    for (int id : {IDC_VIDEO_COMPRESSOR, IDC_AUDIO_COMPRESSOR})
+      EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hWnd, id))) << id;
+    Click(hWnd, IDOK);
+    EXPECT_EQ(7, store.config.Int("VideoParamCodecIndex"));
+    EXPECT_EQ(7, store.config.Int("AudioParamCodecIndex"));
+  }
+}
+
+TEST_F(OutputDialog, AStoredCompressorThatIsNotListedGivesTheTypesOwn) {
+  store.config.Set("AudioParamCodecIndex", 999);
+  HWND hWnd = Open(Type(0, "", "MJPEG Compressor"));
+  EXPECT_EQ(-1, Selected(hWnd, IDC_AUDIO_COMPRESSOR)) << "an empty name selects row 0";
 }
 
 TEST_F(OutputDialog, OkWithEmptyListsKeepsTheirKeys) {

@@ -10,6 +10,7 @@
 #include "modules/music/MusicConvertRunner.h"
 #include "modules/music/MusicModule.h"
 #include "modules/music/MusicSettings.h"
+#include "modules/music/MusicTaskList.h"
 #include "modules/music/MusicTaskListView.h"
 #include "tests/support/FakeFilterGraph.h"
 #include "tests/support/ModelFixture.h"
@@ -66,6 +67,74 @@ TEST(MusicSettings, SyncMp3SettingsByOutputType) {
     EXPECT_EQ(r.quality, config.Int("MP3Quality")) << r.name;
     EXPECT_EQ(r.typeData, config.Int("MusicLastOutputTypeData")) << r.name;
   }
+}
+
+// The catalogue's MP3 entry (every music task converts to it) and the page's
+// rows of MP3 settings; row 1 is the user's own.
+TEST(MusicSettings, TheUserDefinedRowStaysMarkedAndTheNextMp3HasTheUsersSettings) {
+  ModelFixture fixture;
+  fixture.AddEngine("MuxCast.dll", "AVI,", "AVI,");
+  fixture.WriteProfile(std::string(kBasicProfile) + "[OT6]\nID=9\nAP=mp1\nVP=mp4\nDesc=MP3\n" +
+                       kMusicProfile);
+  ASSERT_TRUE(fixture.Init());
+  CFakeConfig& config = fixture.config;
+  CMusicTaskList list;
+  list.SetConfig(&config);
+  list.SetConverterManager(&fixture.manager);
+  list.SetMediaProbe(&ScriptedProbe);
+  g_scriptedMedia.result = 2;  // audio only
+  CTaskRecord* task = list.AddFile(fixture.Source("song.wav").c_str());
+  ASSERT_TRUE(task != NULL);
+  const struct {
+    const char* key;
+    int value;
+  } user[] = {{"UserMP3SamplingRate", 32000}, {"UserMP3Channel", 3}, {"UserMP3Bitrate", 96},
+              {"UserMP3Mode", 1}, {"UserMP3Quality", 7}};
+  for (const auto& u : user) config.Set(u.key, u.value);
+  config.Set("MusicLastOutputTypeIndex", 1);
+  SyncMp3Settings(&config, fixture.manager);
+  ASSERT_TRUE(list.ApplyOutputType());
+  EXPECT_EQ(-1, config.Int("MusicLastOutputTypeData")) << "the MP3 dialog's lists stay usable";
+  EXPECT_EQ(32000, task->sampleRate);
+  EXPECT_EQ(3, task->channels);
+  EXPECT_EQ(96, task->audioBitRate);
+  EXPECT_EQ(1, task->audioMode);
+  EXPECT_EQ(7, task->audioQuality);
+  // What the dialog then stores is what the next MP3 gets.
+  config.Set("UserMP3Bitrate", 160);
+  SyncMp3Settings(&config, fixture.manager);
+  ASSERT_TRUE(list.ApplyOutputType());
+  EXPECT_EQ(160, task->audioBitRate);
+  EXPECT_EQ(-1, config.Int("MusicLastOutputTypeData"));
+  // A preset row puts its own values in force and is no longer user-defined.
+  config.Set("MusicLastOutputTypeIndex", 0);
+  SyncMp3Settings(&config, fixture.manager);
+  ASSERT_TRUE(list.ApplyOutputType());
+  EXPECT_EQ(64, task->audioBitRate);
+  EXPECT_EQ(9, config.Int("MusicLastOutputTypeData"));
+}
+
+TEST(MusicSettings, WithoutAnMp3EntryTheTasksFailWithTheReasonInsteadOfBecomingVideoTasks) {
+  ModelFixture fixture;
+  fixture.AddEngine("MuxCast.dll", "AVI,", "AVI,");
+  fixture.WriteProfile(std::string(kBasicProfile) + kMusicProfile);  // types 0, 1, 5, 6, 7, 2
+  ASSERT_TRUE(fixture.Init());
+  fixture.config.Set("MusicLastOutputTypeIndex", 1);
+  fixture.config.Set("CurrentLastOutputTypeIndex", 1);  // the page's row, not a catalogue index
+  CMusicTaskList list;
+  list.SetConfig(&fixture.config);
+  list.SetConverterManager(&fixture.manager);
+  list.SetMediaProbe(&ScriptedProbe);
+  g_scriptedMedia.result = 2;
+  CTaskRecord* task = list.AddFile(fixture.Source("tone.wav").c_str());
+  ASSERT_TRUE(task != NULL);
+  EXPECT_EQ(kOutputTypeNone, task->outputType) << "not the video type of catalogue index 1";
+  EXPECT_EQ("No MP3 Output Type", task->stateText);
+  EXPECT_FALSE(list.ApplyOutputType());
+  EXPECT_EQ(kOutputTypeNone, task->outputType);
+  CMusicConvertRunner runner;
+  EXPECT_EQ(0, runner.GetResultText(task, 0));
+  EXPECT_EQ("Convert Failed, No MP3 Output Type", task->stateText);
 }
 
 TEST(MusicRunner, ResultTexts) {

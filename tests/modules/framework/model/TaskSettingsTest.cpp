@@ -167,6 +167,29 @@ TEST_F(TaskSettingsTest, OutputTypeSetsAudioAndSize) {
   }
 }
 
+// What reaches the recompression engine's "CODECINDEX" text.
+TEST_F(TaskSettingsTest, TheRecompressingTypeTakesTheChosenCompressors) {
+  fixture.WriteProfile(std::string(kBasicProfile) + "[OT6]\nID=3\nAP=pcm\nVP=cinepak\nDesc=ASF3\n");
+  ASSERT_TRUE(fixture.Init());
+  fixture.config.Set("VideoParamCodecIndex", 2);
+  fixture.config.Set("AudioParamCodecIndex", -1);
+  for (int typeIndex : {0, 6}) {
+    SCOPED_TRACE(typeIndex);
+    fixture.UseOutputType(typeIndex);
+    fixture.config.Set("UseUserDefined", 1);
+    CTaskRecord* task = Add("a.avi");
+    ASSERT_NE(nullptr, task);
+    EXPECT_EQ(2, task->videoCodecId);
+    EXPECT_EQ(-1, task->audioCodecId);
+    // Where the dialog offers no compressors, the type's own by name.
+    fixture.config.Set("UseUserDefined", 0);
+    task = Add("b.avi");
+    ASSERT_NE(nullptr, task);
+    EXPECT_EQ(task->videoCodecIndex, task->videoCodecId);
+    EXPECT_EQ(task->audioCodec, task->audioCodecId);
+  }
+}
+
 TEST_F(TaskSettingsTest, ApplyReadsTheProfileOncePerCall) {
   ASSERT_TRUE(fixture.Init());
   fixture.UseOutputType(1);
