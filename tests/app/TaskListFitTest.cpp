@@ -31,9 +31,14 @@ const PageCells kPages[] = {
     {"photo", 2, kPhotoTaskListViewName, {"", "", "Convert Successful"}},
 };
 
-TEST(TaskListFit, TitlesStatesAndInformationFitAtTheDefaultSize) {
+class TaskListFit : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(program.Start()) << program.Log(); }
+  void TearDown() override { program.Stop(); }
   ProgramInProcess program;
-  ASSERT_TRUE(program.Start()) << program.Log();
+};
+
+TEST_F(TaskListFit, TitlesStatesAndInformationFitAtTheDefaultSize) {
   for (const PageCells& p : kPages) {
     SCOPED_TRACE(p.name);
     CSkinAppDialog* page = program.Page(p.page);
@@ -77,19 +82,16 @@ TEST(TaskListFit, TitlesStatesAndInformationFitAtTheDefaultSize) {
         << "a full list shows a horizontal scroll bar: the columns take " << total << " of "
         << client.right;
   }
-  program.Stop();
 }
 
 // The runner's information line for the longest names it shows, on each
 // page: the label shows it whole (it scrolls only a text wider than itself,
 // and each progress step starts it again from the front).
-TEST(TaskListFit, TheInformationLineShowsTheLongestTextWhole) {
+TEST_F(TaskListFit, TheInformationLineShowsTheLongestTextWhole) {
   const std::string longest = "Information: Convert '" +
                               ShortenFileName("C:\\media\\WWWWWWWWWWWWWWWWWWWWWWWW.mpeg") +
                               "' to '" + ShortenFileName("C:\\out\\MMMMMMMMMMMMMMMMMMMMMMMM.mpeg") +
                               "'---100%";
-  ProgramInProcess program;
-  ASSERT_TRUE(program.Start()) << program.Log();
   for (const PageCells& p : kPages) {
     SCOPED_TRACE(p.name);
     CSkinAppDialog* page = program.Page(p.page);
@@ -101,7 +103,6 @@ TEST(TaskListFit, TheInformationLineShowsTheLongestTextWhole) {
     information->SetLabelText(longest);
     EXPECT_FALSE(information->IsScrolling()) << "\"" << longest << "\" is cut";
   }
-  program.Stop();
 }
 
 }  // namespace
