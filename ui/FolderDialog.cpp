@@ -2,8 +2,23 @@
 
 #include <string.h>
 
+namespace {
+
+const char kDialogProperty[] = "CFolderDialog";
+
+// The folder as the browser names it: the long form, no trailing backslash.
+std::string ComparableFolder(const char* path) {
+  char longPath[MAX_PATH] = "";
+  std::string folder =
+      GetLongPathNameA(path, longPath, MAX_PATH) > 0 && longPath[0] ? longPath : path;
+  while (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
+}  // namespace
+
 CFolderDialog::CFolderDialog(HWND owner, LPCITEMIDLIST root, const char* title)
-    : m_title(title ? title : ""), m_hBrowser(NULL) {
+    : m_title(title ? title : ""), m_hBrowser(NULL), m_reachedInitial(false), m_reselections(0) {
   memset(&m_info, 0, sizeof(m_info));
   m_szDisplayName[0] = 0;
   m_info.hwndOwner = owner;
@@ -32,6 +47,8 @@ bool CFolderDialog::DoModal() {
   // the running description.
   BROWSEINFOA info = m_info;
   info.lpszTitle = m_title.c_str();
+  m_reachedInitial = false;
+  m_reselections = 0;
   LPITEMIDLIST item = SHBrowseForFolderA(&info);
   bool chosen = false;
   if (item) {
@@ -47,10 +64,46 @@ bool CFolderDialog::DoModal() {
   return chosen;
 }
 
-void CFolderDialog::OnInitialized() {
-  if (m_initialFolder.empty()) return;
+void CFolderDialog::SelectInitialFolder() {
   SendMessageA(m_hBrowser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(m_initialFolder.c_str()));
+}
+
+// Wine's browser does not always select the folder it is given at its first
+// initialisation (the first browse in a new prefix stays on Desktop), and
+// says nothing: the selection is asked for again until the browser shows the
+// folder. A folder that is not there is asked for the same bounded number of
+// times, and the browser stays on its own selection.
+void CFolderDialog::OnInitialized() {
+  if (m_initialFolder.empty()) {
+    OnInitialFolderSettled();
+    return;
+  }
+  SelectInitialFolder();
   SendMessageA(m_hBrowser, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(m_initialFolder.c_str()));
+  if (m_reachedInitial) {
+    OnInitialFolderSettled();
+    return;
+  }
+  SetPropA(m_hBrowser, kDialogProperty, reinterpret_cast<HANDLE>(this));
+  SetTimer(m_hBrowser, kReselectTimer, kReselectPeriodMs, Reselect);
+}
+
+void CALLBACK CFolderDialog::Reselect(HWND browser, UINT, UINT_PTR id, DWORD) {
+  CFolderDialog* dialog = reinterpret_cast<CFolderDialog*>(GetPropA(browser, kDialogProperty));
+  if (dialog && !dialog->m_reachedInitial && ++dialog->m_reselections < kMostReselections) {
+    dialog->SelectInitialFolder();
+    if (!dialog->m_reachedInitial) return;
+  }
+  KillTimer(browser, id);
+  RemovePropA(browser, kDialogProperty);
+  if (dialog) dialog->OnInitialFolderSettled();
+}
+
+void CFolderDialog::NoteSelection(LPCITEMIDLIST item) {
+  char path[MAX_PATH] = {0};
+  if (m_initialFolder.empty() || !item || !SHGetPathFromIDListA(item, path)) return;
+  if (lstrcmpiA(ComparableFolder(path).c_str(), ComparableFolder(m_initialFolder.c_str()).c_str()) == 0)
+    m_reachedInitial = true;
 }
 
 void CFolderDialog::OnSelChanged(LPCITEMIDLIST item) {
@@ -64,6 +117,9 @@ int CALLBACK CFolderDialog::BrowseCallback(HWND hWnd, UINT message, LPARAM lPara
   if (!dialog) return 0;
   dialog->m_hBrowser = hWnd;
   if (message == BFFM_INITIALIZED) dialog->OnInitialized();
-  if (message == BFFM_SELCHANGED) dialog->OnSelChanged(reinterpret_cast<LPCITEMIDLIST>(lParam));
+  if (message == BFFM_SELCHANGED) {
+    dialog->NoteSelection(reinterpret_cast<LPCITEMIDLIST>(lParam));
+    dialog->OnSelChanged(reinterpret_cast<LPCITEMIDLIST>(lParam));
+  }
   return 0;
 }

@@ -8,6 +8,10 @@
 
 class CFolderDialog {
  public:
+  // How often and how many times the initial folder is asked for again while
+  // the browser does not show it (see OnInitialized).
+  enum { kReselectTimer = 0x5E1, kReselectPeriodMs = 100, kMostReselections = 30 };
+
   CFolderDialog(HWND owner, LPCITEMIDLIST root, const char* title);
   virtual ~CFolderDialog();
 
@@ -22,14 +26,24 @@ class CFolderDialog {
   bool DoModal();
   std::string GetFolderPath() const { return m_folderPath; }
   bool IsShowing() const { return m_hBrowser != NULL; }
+  // The browser has shown the initial folder selected since it opened.
+  bool ReachedInitialFolder() const { return m_reachedInitial; }
 
  protected:
+  // Selects the initial folder; while the browser does not show it, asks
+  // again on a timer.
   virtual void OnInitialized();
   virtual void OnSelChanged(LPCITEMIDLIST item);
+  // Once the browser shows the initial folder, or has been asked for it
+  // kMostReselections times in vain.
+  virtual void OnInitialFolderSettled() {}
   HWND Browser() const { return m_hBrowser; }
 
  private:
   static int CALLBACK BrowseCallback(HWND hWnd, UINT message, LPARAM lParam, LPARAM data);
+  static void CALLBACK Reselect(HWND browser, UINT, UINT_PTR id, DWORD);
+  void SelectInitialFolder();
+  void NoteSelection(LPCITEMIDLIST item);
 
   BROWSEINFOA m_info;
   char m_szDisplayName[MAX_PATH];
@@ -37,4 +51,6 @@ class CFolderDialog {
   std::string m_folderPath;
   std::string m_initialFolder;
   HWND m_hBrowser;
+  bool m_reachedInitial;
+  int m_reselections;
 };

@@ -1,6 +1,7 @@
 #include "ui/SkinPopupMenu.h"
 
 #include <windowsx.h>
+#include <commctrl.h>
 
 #include "base/OsVersion.h"
 #include "base/RuntimeFunctions.h"
@@ -18,6 +19,21 @@ const MenuMetrics& Metrics() {
                                       GetSystemMetrics(SM_CXMENUSIZE),
                                       GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER)};
   return metrics;
+}
+
+// The tooltip windows of this thread that belong to a top-level window.
+struct OwnedToolTips {
+  HWND owner;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOwnedToolTip(HWND window, LPARAM data) {
+  OwnedToolTips* tips = reinterpret_cast<OwnedToolTips*>(data);
+  char className[64] = "";
+  GetClassNameA(window, className, sizeof(className));
+  if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0 && GetWindow(window, GW_OWNER) == tips->owner)
+    tips->found.push_back(window);
+  return TRUE;
 }
 
 }  // namespace
@@ -77,9 +93,30 @@ BOOL CSkinPopupMenu::Make() {
       m_layered = FALSE;
     }
   }
+  SilenceOwnerToolTips();
   SizeAndShow();
   SetCapture(m_hWnd);
   return TRUE;
+}
+
+// A tooltip shown when the drop-down was clicked would stay drawn over the
+// popup's first rows (and come back while the mouse rests there): the owner
+// window's tooltips are popped and switched off while the popup is open.
+void CSkinPopupMenu::SilenceOwnerToolTips() {
+  OwnedToolTips tips = {m_request.owner ? GetAncestor(m_request.owner, GA_ROOT) : NULL, {}};
+  if (!tips.owner) return;
+  EnumThreadWindows(GetCurrentThreadId(), CollectOwnedToolTip, reinterpret_cast<LPARAM>(&tips));
+  for (HWND tip : tips.found) {
+    ::SendMessageA(tip, TTM_POP, 0, 0);
+    ::SendMessageA(tip, TTM_ACTIVATE, FALSE, 0);
+  }
+  m_silencedTips = tips.found;
+}
+
+void CSkinPopupMenu::RestoreOwnerToolTips() {
+  for (HWND tip : m_silencedTips)
+    if (IsWindow(tip)) ::SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
+  m_silencedTips.clear();
 }
 
 HFONT CSkinPopupMenu::OwnerFont() const {
@@ -156,7 +193,10 @@ void CSkinPopupMenu::Choose(POINT point) {
   ClientToScreen(m_hWnd, &screen);
   RECT window;
   GetWindowRect(m_hWnd, &window);
-  const int result = PtInRect(&window, screen) ? m_hover : -1;
+  Close(PtInRect(&window, screen) ? m_hover : -1);
+}
+
+void CSkinPopupMenu::Close(int result) {
   // What the rest needs, taken now: the owner's command may close the popup
   // (a message box takes the focus), and the object goes with its window.
   const HWND self = m_hWnd, owner = m_request.owner;
@@ -198,6 +238,12 @@ LRESULT CSkinPopupMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       Choose(point);  // may destroy the window and this object
       return 0;
     }
+    case WM_KEYDOWN:
+      if (wParam == VK_ESCAPE) {
+        Close(-1);  // may destroy the window and this object
+        return 0;
+      }
+      break;
     case WM_KILLFOCUS: {
       LRESULT result = CWnd::WindowProc(message, wParam, lParam);
       if (GetCapture() == m_hWnd) ReleaseCapture();
@@ -206,6 +252,7 @@ LRESULT CSkinPopupMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
       m_closing = TRUE;
+      RestoreOwnerToolTips();
       break;
   }
   return CWnd::WindowProc(message, wParam, lParam);

@@ -1,7 +1,9 @@
 // CSkinPopupMenu: the list that a skinned drop-down opens. A borderless
 // top-level popup that lists the items in skin colours, holds the mouse
 // while it is open, reports the chosen row (or -1) to its owner with
-// WM_APP + 1001 and closes when it loses the focus. It is translucent only
+// WM_APP + 1001 and closes when it loses the focus or on Escape (no choice).
+// While it is open, the tooltips of its owner's window are off, so none is
+// drawn over its rows. It is translucent only
 // where the system has layered windows (Windows 2000 and XP by the
 // version type). The object belongs to its window and deletes itself when
 // the window goes.
@@ -59,12 +61,19 @@ class CSkinPopupMenu : public CWnd {
   void DrawRow(HDC dc, int row);
   void OnMouseMove(POINT point);
   void Choose(POINT point);
+  // Reports the row (-1: no choice) to the owner and closes.
+  void Close(int result);
+  // The tooltips of the owner's top-level window: off while the popup is
+  // open, on again when it closes.
+  void SilenceOwnerToolTips();
+  void RestoreOwnerToolTips();
 
   SkinPopupRequest m_request;
   CBrushHandle m_backBrush;
   CRgnHandle m_region;  // a copy of the window's region, for the frame
   int m_hover;
   BOOL m_layered;
+  std::vector<HWND> m_silencedTips;
   // The window is going: the focus it loses on the way closes nothing more.
   BOOL m_closing;
 };

@@ -21,8 +21,9 @@ class CAnsweringFolderDialog : public CFolderDialog {
   UINT flagsTried = 0;
   // When set, the browser selects this item instead of the initial folder.
   LPCITEMIDLIST selectItem = NULL;
-  // OK waits until the browser shows this folder (Wine's browser may not
-  // have its tree ready at the first selection), asking again each tick.
+  // OK waits until the browser shows this folder, for at most kMostTicks
+  // ticks; the test never asks the browser for it: the dialog must get
+  // there by itself.
   std::string waitFor;
 
  protected:
@@ -34,7 +35,7 @@ class CAnsweringFolderDialog : public CFolderDialog {
       SendMessageA(Browser(), BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(selectItem));
     if (!waitFor.empty() && !m_reached) {
       s_waiting = this;
-      SetTimer(Browser(), kRetryTimer, 100, Retry);
+      SetTimer(Browser(), kWaitTimer, 100, Wait);
       return;
     }
     Answer(Browser());
@@ -50,26 +51,22 @@ class CAnsweringFolderDialog : public CFolderDialog {
   }
 
  private:
-  enum { kRetryTimer = 77, kMostTries = 30 };
+  enum { kWaitTimer = 77, kMostTicks = 50 };
   static CAnsweringFolderDialog* s_waiting;
 
   void Answer(HWND browser) {
     PostMessageA(browser, WM_COMMAND, MAKEWPARAM(m_answer, BN_CLICKED), 0);
   }
-  static void CALLBACK Retry(HWND browser, UINT, UINT_PTR id, DWORD) {
+  static void CALLBACK Wait(HWND browser, UINT, UINT_PTR id, DWORD) {
     CAnsweringFolderDialog* dialog = s_waiting;
-    if (!dialog->m_reached && ++dialog->m_tries < kMostTries) {
-      SendMessageA(browser, BFFM_SETSELECTIONA, TRUE,
-                   reinterpret_cast<LPARAM>(dialog->waitFor.c_str()));
-      if (!dialog->m_reached) return;
-    }
+    if (!dialog->m_reached && ++dialog->m_ticks < kMostTicks) return;
     KillTimer(browser, id);
     dialog->Answer(browser);
   }
 
   int m_answer;
   bool m_reached = false;
-  int m_tries = 0;
+  int m_ticks = 0;
 };
 
 CAnsweringFolderDialog* CAnsweringFolderDialog::s_waiting = NULL;
@@ -98,6 +95,20 @@ TEST_F(FolderDialogFixture, OkOnTheInitialFolderGivesItsPath) {
   EXPECT_TRUE(SameFolder(dir.Path(), dialog.GetFolderPath())) << dialog.GetFolderPath();
   EXPECT_TRUE(dialog.showingInCallback);
   EXPECT_FALSE(dialog.IsShowing()) << "no browser after DoModal";
+}
+
+// The program's default output folder is the user's Documents: the first
+// browse of a new Wine prefix used to stay on Desktop there.
+TEST_F(FolderDialogFixture, OkOnTheUsersDocumentsGivesItsPath) {
+  char documents[MAX_PATH] = "";
+  ASSERT_EQ(S_OK, SHGetFolderPathA(NULL, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, NULL, 0, documents));
+  CAnsweringFolderDialog dialog(IDOK, "Choose the output folder");
+  // As the Browse button asks: file-system folders, an edit box, the new style.
+  dialog.SetBrowseFlags(BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_NEWDIALOGSTYLE);
+  dialog.SetInitialFolder(documents);
+  dialog.waitFor = documents;
+  ASSERT_TRUE(dialog.DoModal());
+  EXPECT_TRUE(SameFolder(documents, dialog.GetFolderPath())) << dialog.GetFolderPath();
 }
 
 TEST_F(FolderDialogFixture, CancelGivesFalseAndNoPath) {

@@ -637,6 +637,44 @@ TEST_F(FactoryFixture, EveryKindIsMadeFromItsLine) {
   EXPECT_NE(0, dropDown.GetFormat() & DT_END_ELLIPSIS) << "a long item ends in an ellipsis";
 }
 
+// What the window's tooltip is told: "pop" (hide now), "off" and "on".
+std::vector<std::string> g_tipOrders;
+WNDPROC g_tipProc = NULL;
+LRESULT CALLBACK RecordingTipProc(HWND tip, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == TTM_POP) g_tipOrders.push_back("pop");
+  if (message == TTM_ACTIVATE) g_tipOrders.push_back(wParam ? "on" : "off");
+  return CallWindowProcA(g_tipProc, tip, message, wParam, lParam);
+}
+
+TEST_F(FactoryFixture, AnOpenDropDownSilencesTheTooltipsAndEscapeClosesItWithoutAChoice) {
+  CSkinDropDown& dropDown = *page.DropDowns()[0];
+  dropDown.SetCurSel(1);
+  const HWND tip = page.GetToolTip();
+  ASSERT_NE(nullptr, tip);
+  g_tipOrders.clear();
+  g_tipProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(tip, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingTipProc)));
+
+  SendMessageA(dropDown, WM_LBUTTONUP, 0, At(5, 5));
+  CSkinPopupMenu* popup = dynamic_cast<CSkinPopupMenu*>(CWnd::FromHandle(GetCapture()));
+  ASSERT_NE(nullptr, popup);
+  const HWND popupWnd = popup->m_hWnd;
+  // Checked before any message is pumped: another test's window on the same
+  // display may take the focus, which closes the popup as it should.
+  EXPECT_EQ((std::vector<std::string>{"pop", "off"}), g_tipOrders)
+      << "a tooltip shown at the click is hidden, and none comes while the popup is open";
+  EXPECT_FALSE(IsWindowVisible(tip));
+
+  page.commands.clear();
+  SendMessageA(popupWnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  EXPECT_FALSE(IsWindow(popupWnd)) << "Escape closes the popup";
+  EXPECT_EQ(1, dropDown.GetCurSel()) << "without a choice";
+  EXPECT_EQ(std::vector<std::string>{"drop-down Format 1"}, page.commands);
+  EXPECT_EQ((std::vector<std::string>{"pop", "off", "on"}), g_tipOrders)
+      << "the tooltips are on again once it is closed";
+  SetWindowLongPtrA(tip, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_tipProc));
+}
+
 TEST_F(FactoryFixture, AListBoxsRowsAreDrawnOverTheSkin) {
   const CSkinListBox& list = *page.ListBoxes()[0];
   CClientDC dc(list);
