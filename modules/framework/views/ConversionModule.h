@@ -68,6 +68,10 @@ class CConversionModule : public CConverterModuleBase, public IConverter, public
   void FreeTaskListView();
   int FirstSelectedRow() const;
   CTaskListView* TaskListView() const { return m_pTaskListView.get(); }
+  // MEV_MEDIA_INFO's file-size text: the translated "File Size:", with the
+  // size of the selected task's source when a task is selected. Each page
+  // shows its own; the text lives until the next call.
+  const std::string& RebuildFileSizeText();
 
   // The batch with the module's own runner (made on the caller's stack).
   virtual int RunConversion(ILanguageTranslater* translator, IVarnoConfigEx* config) = 0;
@@ -76,6 +80,7 @@ class CConversionModule : public CConverterModuleBase, public IConverter, public
 
   CTaskList& m_taskList;
   CConverterManager m_manager;
+  std::string m_fileSizeText;
 
  private:
   std::unique_ptr<CTaskListView> m_pTaskListView;
