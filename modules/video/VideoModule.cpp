@@ -80,13 +80,7 @@ BOOL CVideoModule::Notify(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
 void CVideoModule::RebuildMediaInfoTexts() {
   if (!TaskListView()) return;
   RebuildFileSizeText();
-  char videoSize[260] = "Video Size:";
-  ILanguageTranslater* translator = NULL;
-  if (SUCCEEDED(QueryConfigModule(&IID_ILanguageTranslater, reinterpret_cast<void**>(&translator)))) {
-    translator->TranslateString(videoSize, "MiscStrings");
-    videoSize[sizeof(videoSize) - 1] = '\0';
-  }
-  m_videoSizeText = videoSize;
+  m_videoSizeText = TranslatedMiscText("Video Size:");
 
   CTaskRecord* task = m_taskList.GetTask(FirstSelectedRow());
   if (!task) return;

@@ -204,14 +204,19 @@ int CConversionModule::GetSelectedCount() {
   return m_pTaskListView ? m_pTaskListView->ListView().GetSelectedCount() : 0;
 }
 
-const std::string& CConversionModule::RebuildFileSizeText() {
-  char caption[260] = "File Size:";
+std::string CConversionModule::TranslatedMiscText(const char* text) {
+  char translated[260] = "";
+  lstrcpynA(translated, text, sizeof(translated));
   ILanguageTranslater* translator = NULL;
   if (SUCCEEDED(QueryConfigModule(&IID_ILanguageTranslater, reinterpret_cast<void**>(&translator)))) {
-    translator->TranslateString(caption, "MiscStrings");
-    caption[sizeof(caption) - 1] = '\0';
+    translator->TranslateString(translated, "MiscStrings");
+    translated[sizeof(translated) - 1] = '\0';
   }
-  m_fileSizeText = caption;
+  return translated;
+}
+
+const std::string& CConversionModule::RebuildFileSizeText() {
+  m_fileSizeText = TranslatedMiscText("File Size:");
   CTaskRecord* task = m_taskList.GetTask(FirstSelectedRow());
   ULONGLONG bytes = 0;
   if (task && GetFileSizeOf(task->sourcePath, &bytes)) {

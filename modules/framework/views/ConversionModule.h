@@ -72,6 +72,8 @@ class CConversionModule : public CConverterModuleBase, public IConverter, public
   // size of the selected task's source when a task is selected. Each page
   // shows its own; the text lives until the next call.
   const std::string& RebuildFileSizeText();
+  // A caption through the translator's "MiscStrings"; itself without one.
+  std::string TranslatedMiscText(const char* text);
 
   // The batch with the module's own runner (made on the caller's stack).
   virtual int RunConversion(ILanguageTranslater* translator, IVarnoConfigEx* config) = 0;
