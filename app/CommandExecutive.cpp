@@ -273,6 +273,7 @@ HRESULT CCommandExecutive::GetCurrentConverter() {
   if (!m_pIConfigEx) return E_FAIL;
   RunCommand("UpdateBtnState");
   m_nCurrentPage = m_pIConfigEx->GetInt("ReelCraftLastPage", 0, 1);
+  ShowPageFileSizeText();
   const PageInfo* page = PageAt(m_nCurrentPage);
   std::string path;
   int index = -1;

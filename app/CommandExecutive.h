@@ -109,13 +109,20 @@ class CCommandExecutive : public CModuleBase {
   HRESULT HandleConverterEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3, int* keptPercent);
   HRESULT HandlePreviewPageEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3, int* keptPercent);
   HRESULT HandleProgress(int* keptPercent, INT_PTR p1, INT_PTR p2, INT_PTR p3);
+  void RememberFileSizeText(const PageInfo* page, const char* text);
+  // The current page's own "FileSize" text on the shared label.
+  void ShowPageFileSizeText();
   HRESULT TakePageInterfaces(const PageInfo& page);
   HWND MainWindow() const;
   HWND OwnerFor(const SkinCommandParam* param) const;
   std::string GetConfigString(const char* name);
-  void AddFileToConverter(const char* path);
-  // One message for the files of an add that could not be added.
-  void ReportNotAddedFiles(const std::vector<std::string>& names, HWND owner);
+  // The file goes into `unanswered` when the module's probe of it did not
+  // answer in time.
+  void AddFileToConverter(const char* path, std::vector<std::string>* unanswered);
+  // One message for the files of an add that could not be added: those
+  // whose names the code page cannot write, and those the probe left out.
+  void ReportNotAddedFiles(const std::vector<std::string>& unwritable,
+                           const std::vector<std::string>& unanswered, HWND owner);
 
   class CSkinCommandPart : public ISkinCommand {
    public:
@@ -169,4 +176,7 @@ class CCommandExecutive : public CModuleBase {
   int m_nCurrentPage;
   // The kept progress percents, one for each progress group of the pages.
   int m_nKeptPercents[kProgressGroupCount];
+  // The "FileSize" label's text of each page (one label name on every page):
+  // what that page's module last sent, shown again when its page comes up.
+  std::string m_fileSizeTexts[kPageCount];
 };

@@ -16,24 +16,36 @@
 
 HRESULT CCommandExecutive::OnCommandLine(const char*, int, SkinCommandParam*) { return S_OK; }
 
-void CCommandExecutive::AddFileToConverter(const char* path) {
+void CCommandExecutive::AddFileToConverter(const char* path,
+                                           std::vector<std::string>* unanswered) {
   int added = m_pIConverter ? m_pIConverter->AddFile(path) : 0;
   LogPrint(LOG_TRACE, "Varno Reel Craft add file = %s! bRet = %d\n", path, added);
+  if (added == kAddFileNoAnswer && unanswered) unanswered->push_back(path);
 }
 
-void CCommandExecutive::ReportNotAddedFiles(const std::vector<std::string>& names, HWND owner) {
-  if (names.empty()) return;
-  for (const std::string& name : names)
+void CCommandExecutive::ReportNotAddedFiles(const std::vector<std::string>& unwritable,
+                                            const std::vector<std::string>& unanswered,
+                                            HWND owner) {
+  if (unwritable.empty() && unanswered.empty()) return;
+  for (const std::string& name : unwritable)
     LogPrint(LOG_WARNING, "File %s cannot be named in the ANSI code page, not added!\n",
              name.c_str());
-  // Only the reason goes through the translator's fixed buffer; the names
-  // follow it, however long the list.
+  // Only the reasons go through the translator's fixed buffer; the names
+  // follow each, however long the list.
   const AppBoxRules kListBox = {0, false};
-  std::string reason, caption;
-  MakeAppBoxText(m_pITranslater, m_pIConfigEx, kNotAddedFilesReason, kListBox, &reason);
+  std::string text, reason, caption;
+  const struct {
+    const char* reason;
+    const std::vector<std::string>* names;
+  } groups[] = {{kNotAddedFilesReason, &unwritable}, {kUnansweredFilesReason, &unanswered}};
+  for (const auto& group : groups) {
+    if (group.names->empty()) continue;
+    MakeAppBoxText(m_pITranslater, m_pIConfigEx, group.reason, kListBox, &reason);
+    if (!text.empty()) text += "\n\n";
+    text += reason + NotAddedFilesList(*group.names);
+  }
   MakeAppBoxText(m_pITranslater, m_pIConfigEx, "Varno Reel Craft V2.0", kListBox, &caption);
-  VrcMessageBox(owner, (reason + NotAddedFilesList(names)).c_str(), caption.c_str(),
-                MB_OK | MB_ICONWARNING);
+  VrcMessageBox(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONWARNING);
 }
 
 HRESULT CCommandExecutive::OnDropFiles(const char*, int, SkinCommandParam* param) {
@@ -46,7 +58,7 @@ HRESULT CCommandExecutive::OnDropFiles(const char*, int, SkinCommandParam* param
   // Adding pumps messages: the buttons that must not be pressed meanwhile go
   // off now, not only at the end.
   UpdateButtonStates();
-  std::vector<std::string> notAdded;
+  std::vector<std::string> notAdded, unanswered;
   for (UINT i = 0; i < count && !m_bConverting; ++i) {
     // The modules take narrow names: a name that the code page cannot write
     // would come out with stand-in characters and name no file at all.
@@ -67,12 +79,12 @@ HRESULT CCommandExecutive::OnDropFiles(const char*, int, SkinCommandParam* param
       LogPrint(LOG_TRACE, "File %s does not exist, continue!\n", path);
       continue;
     }
-    AddFileToConverter(path);
+    AddFileToConverter(path, &unanswered);
   }
   m_bAddingFiles = false;
   DragFinish(drop);
   UpdateButtonStates();
-  ReportNotAddedFiles(notAdded, MainWindow());
+  ReportNotAddedFiles(notAdded, unanswered, MainWindow());
   return S_OK;
 }
 
@@ -199,18 +211,18 @@ HRESULT CCommandExecutive::OnAddFiles(const char*, int, SkinCommandParam* param)
     m_pIConfigEx->SetString("LastOpenPath", dialog.GetPathName().c_str(), 0);
     m_bAddingFiles = true;
     UpdateButtonStates();
-    std::vector<std::string> notAdded;
+    std::vector<std::string> notAdded, unanswered;
     for (const std::string& file : dialog.GetFiles()) {
       // The narrow dialog writes a name that the code page cannot hold with
       // "?" for the missing letters; "?" is never part of a real file name.
       if (file.find('?') != std::string::npos)
         notAdded.push_back(file);
       else
-        AddFileToConverter(file.c_str());
+        AddFileToConverter(file.c_str(), &unanswered);
     }
     m_bAddingFiles = false;
     UpdateButtonStates();
-    ReportNotAddedFiles(notAdded, OwnerFor(param));
+    ReportNotAddedFiles(notAdded, unanswered, OwnerFor(param));
   }
   UpdateButtonStates();
   return S_OK;

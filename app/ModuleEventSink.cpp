@@ -8,6 +8,7 @@ HRESULT CCommandExecutive::OnModuleEvent(const GUID* moduleId, int code, INT_PTR
   const PageInfo* page = PageOfModule(moduleId);
   if (!page) return E_FAIL;
   int* keptPercent = &m_nKeptPercents[page->progressGroup];
+  if (code == MEV_MEDIA_INFO) RememberFileSizeText(page, reinterpret_cast<const char*>(p2));
   if (page->hasPreview) return HandlePreviewPageEvent(code, p1, p2, p3, keptPercent);
   HRESULT hr = HandleConverterEvent(code, p1, p2, p3, keptPercent);
   if (page->settingsInfoControl && code == MEV_MUSIC_INFO) {
@@ -15,6 +16,31 @@ HRESULT CCommandExecutive::OnModuleEvent(const GUID* moduleId, int code, INT_PTR
     FlushUpdates();
   }
   return hr;
+}
+
+void CCommandExecutive::RememberFileSizeText(const PageInfo* page, const char* text) {
+  if (!text) return;
+  for (int i = 0; i < kPageCount; ++i) {
+    if (PageAt(i) != page) continue;
+    m_fileSizeTexts[i] = text;
+    if (i == m_nCurrentPage) {
+      SetControlText("FileSize", text);
+      FlushUpdates();
+    }
+  }
+}
+
+void CCommandExecutive::ShowPageFileSizeText() {
+  if (m_nCurrentPage < 0 || m_nCurrentPage >= kPageCount) return;
+  // A page that has sent nothing yet shows the bare caption.
+  std::string text = m_fileSizeTexts[m_nCurrentPage];
+  if (text.empty()) {
+    char caption[260] = "File Size:";
+    if (m_pITranslater) m_pITranslater->TranslateString(caption, "MiscStrings");
+    caption[sizeof(caption) - 1] = '\0';
+    text = caption;
+  }
+  SetControlText("FileSize", text.c_str());
 }
 
 HRESULT CCommandExecutive::HandleConverterEvent(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3,
@@ -37,7 +63,6 @@ HRESULT CCommandExecutive::HandleConverterEvent(int code, INT_PTR p1, INT_PTR p2
     case MEV_PLAY:
       return RunCommand("Play");
     case MEV_MEDIA_INFO:
-      if (p2) SetControlText("FileSize", reinterpret_cast<const char*>(p2));
       if (p3) SetControlText("VideoSize", reinterpret_cast<const char*>(p3));
       FlushUpdates();
       return RunCommand("UpdateBtnState");

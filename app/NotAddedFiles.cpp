@@ -6,6 +6,10 @@ const char kNotAddedFilesReason[] =
     "These files were not added: their names contain letters that the system's language for "
     "non-Unicode programs cannot write. Rename them, or change that setting, and add them again.";
 
+const char kUnansweredFilesReason[] =
+    "These files were not added: the system's media detector did not answer for them in time. "
+    "They may be damaged, or of a kind that the installed codecs cannot read.";
+
 std::string NotAddedFilesList(const std::vector<std::string>& names) {
   std::string text;
   size_t shown = 0;

@@ -104,9 +104,13 @@ typedef CHolder<HGLOBAL, GlobalMemoryTraits> CGlobalMemory;
 // when the start succeeded.
 class CComInit {
  public:
-  enum Kind { kCom, kOle };
+  // kComWorker: the free-threaded apartment, for a thread that runs no
+  // message loop.
+  enum Kind { kCom, kOle, kComWorker };
   explicit CComInit(Kind kind = kCom) : m_kind(kind) {
-    m_hr = kind == kOle ? OleInitialize(NULL) : CoInitialize(NULL);
+    m_hr = kind == kOle      ? OleInitialize(NULL)
+           : kind == kCom    ? CoInitialize(NULL)
+                             : CoInitializeEx(NULL, COINIT_MULTITHREADED);
   }
   ~CComInit() {
     if (SUCCEEDED(m_hr)) {

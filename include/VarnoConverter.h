@@ -5,6 +5,8 @@
 #include <windows.h>
 #include "include/VarnoGuids.h"
 
+enum { kAddFileNoAnswer = -1 };
+
 struct IConverter {
   virtual HRESULT STDMETHODCALLTYPE QueryInterface(const IID* iid, void** out) = 0;
   virtual ULONG STDMETHODCALLTYPE AddRef() = 0;
@@ -12,6 +14,8 @@ struct IConverter {
   // Runs the whole batch on the calling thread; pumps messages meanwhile.
   virtual int STDMETHODCALLTYPE Convert() = 0;
   virtual int STDMETHODCALLTYPE StopConvert(int force) = 0;
+  // 1 added; 0 not a file of the module's kinds, or no media in it;
+  // kAddFileNoAnswer when the platform's probe of it did not answer in time.
   virtual int STDMETHODCALLTYPE AddFile(const char* path) = 0;
   virtual int STDMETHODCALLTYPE DeleteFiles() = 0;
   virtual int STDMETHODCALLTYPE GetItemCount() = 0;

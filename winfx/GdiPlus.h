@@ -62,3 +62,7 @@ class CGdiPlusGraphics {
 
 // The first image encoder whose MIME type equals `mimeType`; FALSE when none.
 BOOL FindEncoderClsid(const wchar_t* mimeType, CLSID* clsid);
+
+// The turn that shows a picture of that Exif orientation (1 to 8,
+// base/ExifOrientation.h) upright; none for any other value.
+Gdiplus::RotateFlipType UprightTurn(int orientation);

@@ -9,10 +9,12 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include "base/ExifOrientation.h"
 #include "base/Handles.h"
 #include "base/MessagePump.h"
 #include "engines/pic/Bitmap24.h"
 #include "engines/pic/ImageToolTexts.h"
+#include "winfx/GdiPlus.h"
 #include "winfx/Seams.h"
 
 namespace {
@@ -138,7 +140,12 @@ int CImageToolConverter::PrepareImage(const char* input, char* a, IConvertProgre
       if (image.GetLastStatus() == Gdiplus::Ok) {
         GUID raw = GUID_NULL;
         image.GetRawFormat(&raw);
-        if (NeedsRedraw(KindOf(raw), (int)image.GetPixelFormat(), force != 0))
+        // A camera's turned picture is drawn upright: the image tool reads
+        // pixels as stored.
+        const int orientation = ReadExifOrientation(input);
+        if (orientation != kExifUpright) image.RotateFlip(UprightTurn(orientation));
+        if (orientation != kExifUpright ||
+            NeedsRedraw(KindOf(raw), (int)image.GetPixelFormat(), force != 0))
           result = RedrawInto(&image, a);
         else
           result = CopyFileA(input, a, FALSE) ? 1 : 0;

@@ -62,6 +62,7 @@ int CMusicModule::ApplyOutputSettings() {
 
 BOOL CMusicModule::Notify(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
   if (code == MEV_PLAY_PROGRESS) CompletePlayProgress(&p1, &p2);
+  if (code == MEV_MEDIA_INFO) p2 = reinterpret_cast<INT_PTR>(RebuildFileSizeText().c_str());
   return SUCCEEDED(FireModuleEvent(code, p1, p2, p3));
 }
 

@@ -124,6 +124,7 @@ int CPhotoModule::DeleteFiles() {
 }
 
 BOOL CPhotoModule::Notify(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
+  if (code == MEV_MEDIA_INFO) p2 = reinterpret_cast<INT_PTR>(RebuildFileSizeText().c_str());
   return SUCCEEDED(FireModuleEvent(code, p1, p2, p3));
 }
 

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "base/BoundedCall.h"
+#include "base/ExifOrientation.h"
 #include "base/LogClient.h"
 #include "base/Paths.h"
 #include "modules/photo/PhotoWndView.h"
@@ -13,6 +15,19 @@ using namespace Gdiplus;
 
 namespace {
 const int kPathRoom = MAX_PATH;  // characters of the widened path
+
+// The picture's decoding, bounded as every hand-over of a user's file to the
+// platform is (base/BoundedCall.h); the job holds the decoded image.
+class CDecodeJob : public CBoundedJob {
+ public:
+  explicit CDecodeJob(const char* path) : m_path(path) {}
+  void Run() override { CGdiPlusBitmap::FromFile(m_path.c_str(), kPathRoom, &image); }
+
+  CGdiPlusBitmap image;
+
+ private:
+  std::string m_path;
+};
 }  // namespace
 
 CPhotoTaskList::CPhotoTaskList() : m_pPreview(NULL) {}
@@ -53,9 +68,18 @@ BOOL CPhotoTaskList::ProbeStillImage(CTaskRecord& task, const char* path) {
   const char* dot = strrchr(path, '.');
   if (dot && dot > path) task.outputPath = std::string(path, dot - path) + "X.JPG";
 
-  CGdiPlusBitmap image;
-  CGdiPlusBitmap::FromFile(path, kPathRoom, &image);
+  std::unique_ptr<CBoundedJob> job(new CDecodeJob(path));
+  if (!RunBounded(&job, m_probeBoundMs)) {
+    LogPrint(LOG_ERROR, "Decoding the picture %s did not answer, not added!\n", path);
+    m_probeUnanswered = true;
+    return FALSE;
+  }
+  const CGdiPlusBitmap& image = static_cast<CDecodeJob&>(*job).image;
   if (!image.Get()) return FALSE;
+  // A camera's turned picture counts, and is previewed, as it is shown.
+  const int orientation = ReadExifOrientation(path);
+  if (orientation != kExifUpright)
+    DllExports::GdipImageRotateFlip(image.Image(), UprightTurn(orientation));
   SIZE size = image.Size();
   UINT w = static_cast<UINT>(size.cx), h = static_cast<UINT>(size.cy);
   // A picture that cannot be decoded has no size: it is no task.

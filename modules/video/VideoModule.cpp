@@ -79,25 +79,11 @@ BOOL CVideoModule::Notify(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
 
 void CVideoModule::RebuildMediaInfoTexts() {
   if (!TaskListView()) return;
-  char fileSize[260] = "File Size:";
-  char videoSize[260] = "Video Size:";
-  ILanguageTranslater* translator = NULL;
-  if (SUCCEEDED(QueryConfigModule(&IID_ILanguageTranslater, reinterpret_cast<void**>(&translator)))) {
-    translator->TranslateString(fileSize, "MiscStrings");
-    translator->TranslateString(videoSize, "MiscStrings");
-    fileSize[sizeof(fileSize) - 1] = videoSize[sizeof(videoSize) - 1] = '\0';
-  }
-  m_fileSizeText = fileSize;
-  m_videoSizeText = videoSize;
+  RebuildFileSizeText();
+  m_videoSizeText = TranslatedMiscText("Video Size:");
 
   CTaskRecord* task = m_taskList.GetTask(FirstSelectedRow());
   if (!task) return;
-  ULONGLONG bytes = 0;
-  if (GetFileSizeOf(task->sourcePath, &bytes)) {
-    char text[32];
-    snprintf(text, sizeof(text), " %.1fMB", static_cast<double>(bytes) / 1048576.0);
-    m_fileSizeText += text;
-  }
   if (task->sourceWidth && task->sourceHeight) {
     char text[32];
     snprintf(text, sizeof(text), " %dx%d", task->sourceWidth, task->sourceHeight);

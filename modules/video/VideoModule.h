@@ -39,6 +39,5 @@ class CVideoModule : public CPlaybackModule {
   void RebuildMediaInfoTexts();
 
   CTaskList m_videoTasks;
-  std::string m_fileSizeText;  // MEV_MEDIA_INFO's texts, alive until the next
-  std::string m_videoSizeText;
+  std::string m_videoSizeText;  // MEV_MEDIA_INFO's text, alive until the next
 };

@@ -18,6 +18,7 @@ TEST(NotAddedFiles, NothingLeftOutListsNothing) { EXPECT_EQ("", NotAddedFilesLis
 
 TEST(NotAddedFiles, TheReasonFitsTheTranslatorsBuffer) {
   EXPECT_LT(strlen(kNotAddedFilesReason), 260u);
+  EXPECT_LT(strlen(kUnansweredFilesReason), 260u);
 }
 
 TEST(NotAddedFiles, EveryNameUpToTheBoundThenACount) {

@@ -41,3 +41,23 @@ ff "${still[@]}" "$out/photo.gif"
 ff "${still[@]}" -pix_fmt bgr24 "$out/photo.bmp"
 ff "${still[@]}" -pix_fmt rgb24 "$out/photo.tif"
 head -c 4096 "$out/garbage.avi" > "$out/corrupt.jpg"
+# A camera's turned pictures: the same shown picture (red, green / blue,
+# white quarters) stored turned as each Exif orientation 2 to 8 says, with
+# that orientation in an Exif block after the start of the JPEG.
+shown="$out/shown.png"
+/usr/bin/convert -size 24x16 xc:red xc:lime +append \( -size 24x16 xc:blue xc:white +append \) \
+  -append "$shown"
+with_orientation() {  # <jpeg without Exif> <orientation> <output>
+  { head -c 2 "$1"
+    printf '\xff\xe1\x00\x22Exif\x00\x00MM\x00\x2a\x00\x00\x00\x08\x00\x01\x01\x12\x00\x03'
+    printf '\x00\x00\x00\x01\x00'"\\x0$2"'\x00\x00\x00\x00\x00\x00'
+    tail -c +3 "$1"; } > "$3"
+}
+for turn in "1 -strip" "2 -flop" "3 -rotate 180" "4 -flip" "5 -transpose" "6 -rotate -90" \
+            "7 -transverse" "8 -rotate 90"; do
+  set -- $turn
+  /usr/bin/convert "$shown" "${@:2}" -strip -quality 95 "$out/stored$1.jpg"
+  with_orientation "$out/stored$1.jpg" "$1" "$out/oriented$1.jpg"
+  rm "$out/stored$1.jpg"
+done
+rm "$shown"

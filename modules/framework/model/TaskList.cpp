@@ -6,6 +6,8 @@
 #include "base/Paths.h"
 #include "modules/framework/model/CodecLibrary.h"
 #include "modules/framework/model/ConverterManager.h"
+#include "base/BoundedCall.h"
+#include "modules/framework/model/BoundedProbe.h"
 #include "modules/framework/model/MediaInfoCtrl.h"
 #include "modules/framework/model/OutputType.h"
 
@@ -45,7 +47,11 @@ int FrameRateOf(REFERENCE_TIME frameDuration) {
 }  // namespace
 
 CTaskList::CTaskList()
-    : m_pConfig(NULL), m_pManager(NULL), m_pfnProbe(&CMediaInfoCtrl::GetMediaInfo) {
+    : m_pConfig(NULL),
+      m_pManager(NULL),
+      m_pfnProbe(&CMediaInfoCtrl::GetMediaInfo),
+      m_probeBoundMs(kProbeBoundMs),
+      m_probeUnanswered(false) {
   m_cache.depth = 0;
   m_cache.namesChecked = false;
 }
@@ -74,6 +80,7 @@ CTaskList::CallScope::CallScope(CTaskList* list) : m_pList(list) {
 CTaskList::CallScope::~CallScope() { --m_pList->m_cache.depth; }
 
 CTaskRecord* CTaskList::AddFile(const char* path) {
+  m_probeUnanswered = false;
   if (!path) return NULL;
   // Paths travel in 260-character buffers further on (engines, encoder
   // command lines); a longer one would be cut into another file's name.
@@ -137,7 +144,13 @@ BOOL CTaskList::ProbeFile(CTaskRecord* task, const char* path) {
   WAVEFORMATEX audio;
   memset(&video, 0, sizeof(video));
   memset(&audio, 0, sizeof(audio));
-  int result = m_pfnProbe(&video, &audio, path, &task->mediaTime);
+  int result = kMediaFailed;
+  if (!ProbeMediaWithin(m_pfnProbe, m_probeBoundMs, path, &video, &audio, &task->mediaTime,
+                        &result)) {
+    LogPrint(LOG_ERROR, "The media probe did not answer for %s, not added!\n", path);
+    m_probeUnanswered = true;
+    return FALSE;
+  }
   LogPrint(LOG_WARNING, "CMediaInfoCtrl::GetMediaInfo=%d!\n", result);
   if (result == kMediaFailed) return FALSE;
   ApplyProbeResult(task, result, video, audio);

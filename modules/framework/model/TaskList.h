@@ -43,8 +43,13 @@ class CTaskList {
   void SetConfig(IVarnoConfigEx* config) { m_pConfig = config; }
   void SetConverterManager(CConverterManager* manager) { m_pManager = manager; }
   void SetMediaProbe(PFN_MediaProbe probe);
+  // How long a file's probe may take (kProbeBoundMs unless a test sets it).
+  void SetProbeBound(DWORD milliseconds) { m_probeBoundMs = milliseconds; }
 
   CTaskRecord* AddFile(const char* path);
+  // Whether the last AddFile left its file out because the probe did not
+  // answer within its bound.
+  bool ProbeUnanswered() const { return m_probeUnanswered; }
   CTaskRecord* GetTask(int index) const;
   int GetCount() const { return (int)m_tasks.size(); }
   int DeleteTasks(int index, int count);
@@ -117,5 +122,7 @@ class CTaskList {
   CUncounted<IVarnoConfigEx> m_pConfig;  // the configuration module outlives the modules
   CConverterManager* m_pManager;
   PFN_MediaProbe m_pfnProbe;
+  DWORD m_probeBoundMs;
+  bool m_probeUnanswered;
   CallCache m_cache;
 };

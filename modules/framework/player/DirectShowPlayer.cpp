@@ -5,6 +5,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "base/BoundedCall.h"
+#include "base/ComPtr.h"
 #include "base/Strings.h"
 #include "include/VarnoPlayerMessages.h"
 
@@ -200,30 +202,53 @@ HRESULT CDirectShowPlayer::RenderMediaFile(const char* path) {
   return hr;
 }
 
-void CDirectShowPlayer::ReadDurationFromFile(const char* path) {
-  CComPtr<IMediaDet> detector;
-  if (FAILED(CoCreateInstance(CLSID_MediaDet, NULL, CLSCTX_INPROC_SERVER, IID_IMediaDet,
-                              detector.Out())))
-    return;
-  std::wstring wide = Widen(path);
-  BSTR name = SysAllocString(wide.c_str());
+namespace {
+
+// The file's length through the media detector, on a thread of its own: a
+// detector that hangs on the file must not take the window with it.
+class CLengthJob : public CBoundedJob {
+ public:
+  explicit CLengthJob(const char* path) : m_path(Widen(path)) {}
+  void Run() override {
+    CComPtr<IMediaDet> detector;
+    if (FAILED(CoCreateInstance(CLSID_MediaDet, NULL, CLSCTX_INPROC_SERVER, IID_IMediaDet,
+                                detector.Out())))
+      return;
+    BSTR name = SysAllocString(m_path.c_str());
+    if (name && SUCCEEDED(detector->put_Filename(name))) detector->get_StreamLength(&seconds);
+    SysFreeString(name);
+  }
+
   double seconds = 0;
-  if (name && SUCCEEDED(detector->put_Filename(name)) &&
-      SUCCEEDED(detector->get_StreamLength(&seconds)))
-    m_llDuration = static_cast<LONGLONG>(seconds) * 10000000LL;
-  SysFreeString(name);
+
+ private:
+  std::wstring m_path;
+};
+
+}  // namespace
+
+bool CDirectShowPlayer::ReadDurationFromFile(const char* path) {
+  std::unique_ptr<CBoundedJob> job(new CLengthJob(path));
+  if (!RunBounded(&job, kProbeBoundMs)) return false;
+  m_llDuration = static_cast<LONGLONG>(static_cast<CLengthJob&>(*job).seconds) * 10000000LL;
+  return true;
 }
 
 BOOL CDirectShowPlayer::PlayFile(const char* path) {
   if (!path) return FALSE;
   ResetGraph();
-  // The duration is this file's: none until it is read below.
+  // The duration is this file's: none until it is read below. It is read
+  // first: a file that the platform's detector does not answer for would
+  // hang the graph's rendering the same way, and is not played.
   m_llDuration = 0;
+  if (!ReadDurationFromFile(path)) {
+    DebugPrint("*** The media detector did not answer for %s!\r\n", path);
+    return FALSE;
+  }
   if (FAILED(RenderMediaFile(path))) {
     DetachFromOwner();
     return FALSE;
   }
-  ReadDurationFromFile(path);
   if (FAILED(RunGraph())) {
     // A graph that does not run sends no progress and no events.
     DetachFromOwner();

@@ -63,7 +63,8 @@ class CDirectShowPlayer {
   void KillPositionTimer();
   // Takes the graph's video window and events away from the owner.
   void DetachFromOwner();
-  void ReadDurationFromFile(const char* path);
+  // False when the detector did not answer for the file within its bound.
+  bool ReadDurationFromFile(const char* path);
   static void DebugPrint(const char* format, ...);
 
   // First, so that COM ends after the graph's interfaces are released.

@@ -196,6 +196,14 @@ int CConvertRunner::Run() {
       m_dwUsedTime = 0;
       m_nOverallPercent = 0;
       m_dwStartTick = GetTickCount();
+      // Every row of the batch waits from its start: a state left from an
+      // earlier batch would read as this one's.
+      for (int index = 0; index < m_nTaskTotal; ++index) {
+        if (CTaskRecord* waiting = m_pTaskList->GetTask(index)) {
+          waiting->stateText = "Unconvert";
+          m_pRows->ShowTaskInRow(index, waiting);
+        }
+      }
       LogPrint(LOG_WARNING, "Covert begin!\n");
       bool anySucceeded = false;
       for (int index = 0; index < m_nTaskTotal && !m_nAbort; ++index) {

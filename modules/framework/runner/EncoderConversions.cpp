@@ -115,6 +115,9 @@ int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgres
   }
 
   double position = 0;
+  // A source shorter than a tenth of a second is done at "Pos: 0.0s": a
+  // position read at all is what shows the encoder worked on the file.
+  bool positionRead = false;
   std::string lastText;
   // An unfinished position line at the end of a chunk, read again with the
   // next one: a position cut in two by the pipe is not lost.
@@ -151,6 +154,7 @@ int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgres
       std::string text;
       if (ParsePosition(chunk.c_str(), &seconds, &text)) {
         position = seconds;
+        positionRead = true;
         lastText = text;
       } else {
         lastText = chunk;
@@ -178,7 +182,7 @@ int CConvertRunner::ReadFromPipe(const std::string& commandLine, IConvertProgres
     endedWell = !abort && encoder.HasEnded() && encoder.GetExitCode(&code) && code == 0;
     if (!abort && !endedWell) LogPrint(LOG_ERROR, "Encoder failed, exit code %lu!\n", code);
   }
-  int result = endedWell && position > 0 ? 1 : 0;
+  int result = endedWell && positionRead ? 1 : 0;
   LogPrint(LOG_TRACE, "Encoder return string %s!\n", lastText.c_str());
   // Also ends whatever the encoder started, so that nothing outlives it; the
   // window is served while the end comes.

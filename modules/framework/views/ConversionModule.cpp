@@ -1,5 +1,7 @@
 #include "modules/framework/views/ConversionModule.h"
 
+#include <stdio.h>
+
 #include "base/LogClient.h"
 #include "base/MessagePump.h"
 #include "base/Paths.h"
@@ -178,7 +180,7 @@ int CConversionModule::StopConvert(int force) {
 
 int CConversionModule::AddFile(const char* path) {
   CTaskRecord* task = m_taskList.AddFile(path);
-  if (!task) return 0;
+  if (!task) return m_taskList.ProbeUnanswered() ? kAddFileNoAnswer : 0;
   // Without a view yet the task waits: CreateView shows every task.
   if (m_pTaskListView) m_pTaskListView->AddTaskRow(task);
   PumpMessages();
@@ -200,6 +202,29 @@ int CConversionModule::GetItemCount() {
 
 int CConversionModule::GetSelectedCount() {
   return m_pTaskListView ? m_pTaskListView->ListView().GetSelectedCount() : 0;
+}
+
+std::string CConversionModule::TranslatedMiscText(const char* text) {
+  char translated[260] = "";
+  lstrcpynA(translated, text, sizeof(translated));
+  ILanguageTranslater* translator = NULL;
+  if (SUCCEEDED(QueryConfigModule(&IID_ILanguageTranslater, reinterpret_cast<void**>(&translator)))) {
+    translator->TranslateString(translated, "MiscStrings");
+    translated[sizeof(translated) - 1] = '\0';
+  }
+  return translated;
+}
+
+const std::string& CConversionModule::RebuildFileSizeText() {
+  m_fileSizeText = TranslatedMiscText("File Size:");
+  CTaskRecord* task = m_taskList.GetTask(FirstSelectedRow());
+  ULONGLONG bytes = 0;
+  if (task && GetFileSizeOf(task->sourcePath, &bytes)) {
+    char text[32];
+    snprintf(text, sizeof(text), " %.1fMB", static_cast<double>(bytes) / 1048576.0);
+    m_fileSizeText += text;
+  }
+  return m_fileSizeText;
 }
 
 int CConversionModule::UpdateOutputNames() { return m_taskList.UpdateOutputNames(); }

@@ -68,6 +68,12 @@ class CConversionModule : public CConverterModuleBase, public IConverter, public
   void FreeTaskListView();
   int FirstSelectedRow() const;
   CTaskListView* TaskListView() const { return m_pTaskListView.get(); }
+  // MEV_MEDIA_INFO's file-size text: the translated "File Size:", with the
+  // size of the selected task's source when a task is selected. Each page
+  // shows its own; the text lives until the next call.
+  const std::string& RebuildFileSizeText();
+  // A caption through the translator's "MiscStrings"; itself without one.
+  std::string TranslatedMiscText(const char* text);
 
   // The batch with the module's own runner (made on the caller's stack).
   virtual int RunConversion(ILanguageTranslater* translator, IVarnoConfigEx* config) = 0;
@@ -76,6 +82,7 @@ class CConversionModule : public CConverterModuleBase, public IConverter, public
 
   CTaskList& m_taskList;
   CConverterManager m_manager;
+  std::string m_fileSizeText;
 
  private:
   std::unique_ptr<CTaskListView> m_pTaskListView;

@@ -20,8 +20,13 @@ class ScriptedRunner : public CVideoConvertRunner {
   int stopPowerOff = 0;
   std::vector<int> converted;
   std::vector<std::string> namesWhenConverted;
+  std::vector<std::string> laterStatesWhenConverted;  // of the tasks after it
   int ConvertTask(int index, IConvertProgress* progress, IConvertEngine**) override {
     converted.push_back(index);
+    std::string later;
+    for (int i = index + 1; i < m_pTaskList->GetCount(); ++i)
+      later += m_pTaskList->GetTask(i)->stateText + ";";
+    laterStatesWhenConverted.push_back(later);
     namesWhenConverted.push_back(m_pTaskList->GetTask(index)->outputPath);
     progress->Progress(0, 50, NULL);
     if (index == stopDuring) ConfirmAbort(stopPowerOff);
@@ -81,6 +86,24 @@ INSTANTIATE_TEST_SUITE_P(
         BatchCase{"SwitchOffAfterTheBatch", {1, 1, 1}, -1, 0, 1, {0, 1, 2}, {}, {"2(1,1,0)"},
                   {"Convert Successful", "Convert Successful", "Convert Successful"}}),
     [](const ::testing::TestParamInfo<BatchCase>& info) { return std::string(info.param.name); });
+
+TEST(Batch, EveryRowWaitsFromTheStartOfANewBatch) {
+  RunnerFixture f;
+  for (const char* name : {"a.avi", "b.avi", "c.avi"}) ASSERT_TRUE(f.AddTask(name));
+  // What an earlier batch left on the rows.
+  for (int i = 0; i < 3; ++i) f.model.list.GetTask(i)->stateText = "Convert Failed";
+  ScriptedRunner runner;
+  f.Wire(&runner);
+  runner.results = {1, 1, 1};
+  runner.Run();
+  EXPECT_EQ((std::vector<std::string>{"Unconvert;Unconvert;", "Unconvert;", ""}),
+            runner.laterStatesWhenConverted);
+  // The rows show it before the first task starts.
+  std::vector<std::string> before(
+      f.rows.shown.begin(), std::find(f.rows.shown.begin(), f.rows.shown.end(), "0:Convert..."));
+  for (const char* row : {"0:Unconvert", "1:Unconvert", "2:Unconvert"})
+    EXPECT_NE(before.end(), std::find(before.begin(), before.end(), row)) << row;
+}
 
 TEST(Batch, MissingOutputFolderStopsBeforeAnyTask) {
   RunnerFixture f;

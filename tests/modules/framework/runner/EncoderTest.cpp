@@ -77,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
         PipeCase{"StartSecondsAreAdded", "pos 12.5\n", 60, 1, {"5:7250"}},
         PipeCase{"OnlyTheFirstPosOfAChunk", "print Pos: 1.0s\\nPos: 2.0s\n", 0, 1, {"5:100"}},
         PipeCase{"NoPositionFails", "print working\n", 0, 0, {"5:0"}},
+        // A source of a few milliseconds (a short float WAV) ends at 0.0 s.
+        PipeCase{"AShortSourceEndsAtPositionZero", "pos 0.0\n", 0, 1, {"5:0"}},
         // A position says nothing of the file when the encoder then fails.
         PipeCase{"CrashAfterAPosition", "pos 1.0\nsleep 100\ncrash\n", 0, 0, {"5:100"}},
         PipeCase{"ErrorExitAfterAPosition", "pos 1.0\nexit 4\n", 0, 0, {"5:100"}},
