@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "base/Borders.h"
 #include "base/LogClient.h"
 #include "engines/mux/RecompressConverter.h"
 
@@ -31,5 +32,8 @@ extern "C" IConvertEngine* WINAPI CreateVarnoConverter() {
     LogInitialize(g_instance);
     LogPrint(LOG_TRACE, "LogInitialize!\n");
   }
-  return new (std::nothrow) CRecompressConverter();
+  // The object's constructor may still throw (its members allocate).
+  return CallAtBorder<IConvertEngine*>(
+      "MuxCast CreateVarnoConverter", nullptr,
+      [] { return new (std::nothrow) CRecompressConverter(); });
 }

@@ -2,6 +2,7 @@
 // factory of the module object at export ordinal 1.
 #include <new>
 
+#include "base/Borders.h"
 #include "modules/music/MusicModule.h"
 #include "winfx/WinApp.h"
 
@@ -12,5 +13,8 @@ CWinFxApp g_moduleApp;
 }  // namespace
 
 extern "C" IModule* WINAPI DllCreateObject() {
-  return new (std::nothrow) CMusicModule();
+  // The object's constructor may still throw (its members allocate).
+  return CallAtBorder<IModule*>("TuneCast DllCreateObject", nullptr, [] {
+    return new (std::nothrow) CMusicModule();
+  });
 }

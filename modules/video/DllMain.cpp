@@ -2,6 +2,7 @@
 // factory of the module object at export ordinal 1.
 #include <new>
 
+#include "base/Borders.h"
 #include "modules/video/VideoModule.h"
 #include "winfx/WinApp.h"
 
@@ -12,5 +13,8 @@ CWinFxApp g_moduleApp;
 }  // namespace
 
 extern "C" IModule* WINAPI DllCreateObject() {
-  return new (std::nothrow) CVideoModule();
+  // The object's constructor may still throw (its members allocate).
+  return CallAtBorder<IModule*>("MovieCast DllCreateObject", nullptr, [] {
+    return new (std::nothrow) CVideoModule();
+  });
 }
