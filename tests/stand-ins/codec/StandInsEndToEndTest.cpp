@@ -115,7 +115,12 @@ TEST_F(StandInConversion, MpgSourceToPspInTwoPassesThroughTheCodecLibrary) {
 TEST_F(StandInConversion, AClipWithoutSoundToPspGetsASilentTrack) {
   Config().Set("Splitter", 0);
   Config().Set("Used2Pass", 0);
-  std::string output = ConvertOne(Media("silent.avi"), 7);
+  ASSERT_EQ(1, m_module->AddFile(Media("silent.avi").c_str()));
+  m_harness.UseOutputType(7);
+  std::string output = Task(0) ? Task(0)->outputPath : "";
+  // The row still says that the source had no sound of its own.
+  EXPECT_EQ(4, m_module->Convert());
+  EXPECT_EQ("Convert Successful, No Audio", Task(0) ? Task(0)->stateText : "");
   codec::MediaFacts facts = Probe(output);
   ExpectAudioAndVideo(facts, output, 320, 240, 3);
   EXPECT_EQ(24000, facts.sampleRate);
