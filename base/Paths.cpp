@@ -53,3 +53,12 @@ bool GetFileSizeOf(const std::string& path, ULONGLONG* size) {
   *size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   return true;
 }
+
+bool WidenPath(const char* path, wchar_t* wide, int room) {
+  if (!wide || room <= 0) return false;
+  wide[0] = L'\0';
+  if (!path) return false;
+  int length = MultiByteToWideChar(CP_ACP, 0, path, -1, NULL, 0);
+  if (length <= 0 || length > room) return false;
+  return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, room) == length;
+}

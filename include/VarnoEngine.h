@@ -43,13 +43,20 @@ struct IConvertEngine {
   virtual int STDMETHODCALLTYPE GetOutputFormats(FORMATROW** rows) = 0;
   // An engine-specific configuration text; 0 = refused.
   virtual int STDMETHODCALLTYPE LoadConfigFile(const char* config) = 0;
-  // Synchronous; 1 = success. progress may be NULL.
+  // Synchronous; 1 = success, ENGINE_CANNOT_SET_UP when the engine cannot
+  // work on this machine at all (every later call would fail the same way),
+  // anything else a failure. progress may be NULL.
   virtual int STDMETHODCALLTYPE Convert(const char* output, const char* input,
                                         IConvertProgress* progress) = 0;
   virtual int STDMETHODCALLTYPE Reserved7(int, int) = 0;
   // A copy of the current video frame in movable global memory.
   virtual HRESULT STDMETHODCALLTYPE GetSnapshot(HGLOBAL* dib) = 0;
 };
+
+// Convert's answer for an engine that cannot be set up on this machine (a
+// platform part it needs is missing): the caller need not try again with
+// other files.
+const int ENGINE_CANNOT_SET_UP = -1;
 
 // The factory export, looked up by name ("CreateVarnoConverter" unless the
 // configuration names another); NULL when the object cannot be made.

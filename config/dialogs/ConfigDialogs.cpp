@@ -4,27 +4,16 @@
 #include "config/dialogs/Mp3SettingsDialog.h"
 #include "config/dialogs/OptionsDialog.h"
 #include "config/dialogs/OutputSettingsDialog.h"
+#include "winfx/AppMessageBox.h"
 
 namespace {
-
-BOOL CALLBACK FindShownWindow(HWND hWnd, LPARAM found) {
-  if (!IsWindowVisible(hWnd) || !IsWindowEnabled(hWnd) || GetWindow(hWnd, GW_OWNER)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = hWnd;
-  return FALSE;
-}
 
 // A template that could not be loaded shows nothing.
 int EndCode(INT_PTR code) { return code < 0 ? 0 : static_cast<int>(code); }
 
 }  // namespace
 
-HWND SettingsDialogOwner() {
-  HWND active = GetActiveWindow();
-  if (active) return GetAncestor(active, GA_ROOTOWNER);
-  HWND shown = NULL;
-  EnumThreadWindows(GetCurrentThreadId(), FindShownWindow, reinterpret_cast<LPARAM>(&shown));
-  return shown;
-}
+HWND SettingsDialogOwner() { return ThreadMainWindow(); }
 
 int RunAboutDialog(HWND owner, IVarnoConfigEx* config, const CVersionInfoFile& versionInfo) {
   AboutTexts texts;

@@ -30,6 +30,8 @@ int WaitForGraphEvents(IMediaEvent* events, IMediaSeeking* seeking, IConvertProg
     printf("Unexpected failure (GetEventHandle failed)...\n");
     return 0;
   }
+  LONGLONG lastPosition = -1;
+  int stillPolls = 0;
   for (;;) {
     long code = 0;
     if (FAILED(events->WaitForCompletion(kPollMs, &code))) code = 0;  // timed out
@@ -46,5 +48,11 @@ int WaitForGraphEvents(IMediaEvent* events, IMediaSeeking* seeking, IConvertProg
       if (abort) return kWaitStopped;
     }
     if (EndsWait(code)) return (int)code;
+    stillPolls = position == lastPosition ? stillPolls + 1 : 0;
+    lastPosition = position;
+    if (stillPolls >= kStalledPolls) {
+      printf("The graph has not moved for %d polls!\n", stillPolls);
+      return kWaitStalled;
+    }
   }
 }

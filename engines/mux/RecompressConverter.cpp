@@ -7,8 +7,10 @@
 #include <string>
 
 #include "base/LogClient.h"
+#include "base/Paths.h"
 #include "base/Strings.h"
 #include "engines/mux/DirectShowHelpers.h"
+#include "winfx/AppMessageBox.h"
 #include "winfx/Seams.h"
 
 // The sample grabber's class is in the import library but not in the
@@ -29,12 +31,20 @@ FORMATROW g_outputRows[7] = {
 const char kCaption[] = "MuxCast";
 const REFERENCE_TIME kInterleaveTime = 5000000;  // half a second in 100-ns units
 
-void Box(const char* text) { VrcMessageBox(NULL, text, kCaption, MB_OK); }
+// Owned by the program's main window, which the engine is not handed: a box
+// owned by none leaves that window free behind it.
+void Box(const char* text) { VrcMessageBox(ThreadMainWindow(), text, kCaption, MB_OK); }
 
-std::wstring Wide(const char* text) {
+// The graph takes paths of MAX_PATH characters at most: a longer one is
+// refused, since cut it would name another file.
+bool Wide(const char* path, std::wstring* wide) {
   wchar_t buffer[MAX_PATH] = L"";
-  MultiByteToWideChar(CP_ACP, 0, text, -1, buffer, MAX_PATH);
-  return buffer;
+  if (!WidenPath(path, buffer, MAX_PATH)) {
+    LogPrint(LOG_ERROR, "Path too long for the graph: %s\n", path);
+    return false;
+  }
+  *wide = buffer;
+  return true;
 }
 
 // The decoders added ahead of rendering, each only where it can be made.
@@ -87,10 +97,11 @@ int STDMETHODCALLTYPE CRecompressConverter::LoadConfigFile(const char* config) {
 int STDMETHODCALLTYPE CRecompressConverter::Convert(const char* output, const char* input,
                                                     IConvertProgress* progress) {
   if (!output || !input) return 0;
+  m_cannotSetUp = false;
   HRESULT hr = BuildGraph(output, input);
   if (FAILED(hr)) {
     LogPrint(LOG_ERROR, "Failed to build graph for %s! hr=0x%x\n", input, (unsigned)hr);
-    return 0;
+    return m_cannotSetUp ? ENGINE_CANNOT_SET_UP : 0;
   }
   hr = RunGraph(progress);
   if (FAILED(hr)) {
@@ -109,8 +120,11 @@ HRESULT CRecompressConverter::BuildCompressionGraph(const char* output, const ch
     Box("The specified input file does not exist.\r\n\r\nPlease provide a valid media filename.");
     return E_FAIL;
   }
+  std::wstring outputPath, inputPath;
+  if (!Wide(output, &outputPath) || !Wide(input, &inputPath)) return E_INVALIDARG;
   HRESULT hr = CreateFilterGraph(&m_graph);
   if (FAILED(hr)) {
+    m_cannotSetUp = true;  // no file of the batch will do better
     Box("Could not create a graph");
     LogPrint(LOG_WARNING, "Could not create a graph for %s! hr=0x%x\n", input, (unsigned)hr);
     return hr;
@@ -119,15 +133,16 @@ HRESULT CRecompressConverter::BuildCompressionGraph(const char* output, const ch
                         IID_ICaptureGraphBuilder, m_builder.Out());
   if (SUCCEEDED(hr)) hr = m_builder->SetFiltergraph(m_graph);
   if (FAILED(hr)) {
+    m_cannotSetUp = true;
     Box("Could not setup capture graph");
     LogPrint(LOG_WARNING, "Could not create a graph for %s! hr=0x%x\n", input, (unsigned)hr);
     return hr;
   }
-  std::wstring outputPath = Wide(output);
   hr = m_builder->SetOutputFileName(&MEDIASUBTYPE_Avi, outputPath.c_str(), &m_mux, &m_fileSink);
   if (SUCCEEDED(hr) && m_fileSink) hr = m_fileSink->QueryInterface(IID_IBaseFilter, m_writer.Out());
   if (FAILED(hr) || !m_mux) {
     if (SUCCEEDED(hr)) hr = E_FAIL;
+    m_cannotSetUp = true;
     Box("Cannot set up MUX and File Writer");
     LogPrint(LOG_WARNING, "Cannot set up MUX and File Writer for %s! hr=0x%x\n", output,
              (unsigned)hr);
@@ -140,7 +155,6 @@ HRESULT CRecompressConverter::BuildCompressionGraph(const char* output, const ch
                        : CreateFilter(row.clsid, &m_decoders[i]);
     if (SUCCEEDED(made) && m_decoders[i]) m_graph->AddFilter(m_decoders[i], row.name);
   }
-  std::wstring inputPath = Wide(input);
   hr = m_graph->RenderFile(inputPath.c_str(), NULL);
   if (FAILED(hr)) {
     Box("Could not load source filter for file");

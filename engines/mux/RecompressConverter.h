@@ -35,4 +35,7 @@ class CRecompressConverter : public CGraphConverter {
   HRESULT InsertWithRetry(bool video, IPin* ownInput, IPin* otherInput);
 
   CodecIndices m_indices;
+  // Set by a build that failed before the source was touched (no graph, no
+  // capture graph builder, no multiplexer): no other file would do better.
+  bool m_cannotSetUp = false;
 };

@@ -12,6 +12,7 @@
 #include "base/ExifOrientation.h"
 #include "base/Handles.h"
 #include "base/MessagePump.h"
+#include "base/Paths.h"
 #include "engines/pic/Bitmap24.h"
 #include "engines/pic/ImageToolTexts.h"
 #include "winfx/GdiPlus.h"
@@ -24,6 +25,8 @@ FORMATROW g_outputRows[2] = {{"JPG", 128, 0}, {"JPEG", 128, 0}};
 
 const DWORD kToolPollMs = 200;
 const int kToolStep = 5;  // percent a poll while the tool runs
+const DWORD kToolEndMs = 5000;           // for a stopped tool to let go of its files
+const UINT kToolStoppedExitCode = 3;     // the tool's own "cannot write" code
 
 // GDI+ for the holder's lifetime.
 class CGdiplusSession {
@@ -82,8 +85,11 @@ int CImageToolConverter::ParseConfig(const char* config) {
 int STDMETHODCALLTYPE CImageToolConverter::Convert(const char* output, const char* input,
                                                    IConvertProgress* progress) {
   if (!output || !input) return 0;
+  m_stopped = false;
   int result = ConvertOnce(output, input, progress, 0);
-  if (result == 0) result = ConvertOnce(output, input, progress, 1);
+  // A stop is no failure to try again: the forced attempt would redraw the
+  // whole picture only to be stopped at its first report.
+  if (result == 0 && !m_stopped) result = ConvertOnce(output, input, progress, 1);
   return result;
 }
 
@@ -100,6 +106,7 @@ bool CImageToolConverter::Report(IConvertProgress* progress, int percent) {
   int abort = 0;
   progress->Progress(PROGRESS_PERCENT, percent, &abort);
   PumpMessages();
+  if (abort) m_stopped = true;
   return abort == 0;
 }
 
@@ -134,10 +141,11 @@ int CImageToolConverter::PrepareImage(const char* input, char* a, IConvertProgre
   {
     CGdiplusSession gdiplus;
     if (gdiplus.Ok()) {
+      // A path that does not fit is refused: cut, it would name another file.
       wchar_t path[MAX_PATH] = L"";
-      MultiByteToWideChar(CP_ACP, 0, input, -1, path, MAX_PATH);
+      bool named = WidenPath(input, path, MAX_PATH);
       Gdiplus::Image image(path, FALSE);
-      if (image.GetLastStatus() == Gdiplus::Ok) {
+      if (named && image.GetLastStatus() == Gdiplus::Ok) {
         GUID raw = GUID_NULL;
         image.GetRawFormat(&raw);
         // A camera's turned picture is drawn upright: the image tool reads
@@ -152,7 +160,10 @@ int CImageToolConverter::PrepareImage(const char* input, char* a, IConvertProgre
       }
     }
   }
-  if (!Report(progress, 1)) return 0;  // file A stays in the temporary folder
+  if (!Report(progress, 1) || !result) {
+    DeleteFileA(a);  // nothing of a stopped or failed attempt stays behind
+    return 0;
+  }
   return result;
 }
 
@@ -170,18 +181,35 @@ int CImageToolConverter::RunImageTool(char* b, const char* a, IConvertProgress* 
   run.nShow = SW_HIDE;
   int result = VrcShellExecuteEx(&run) ? 1 : 0;
   CHandle tool(run.hProcess);  // the handle is ours to close, also when stopping
-  if (tool.IsValid() && WaitForSingleObject(tool, kToolPollMs) == WAIT_TIMEOUT) {
+  // Without its process the tool's end and exit code cannot be known.
+  if (result && !tool.IsValid()) result = 0;
+  if (result && WaitForSingleObject(tool, kToolPollMs) == WAIT_TIMEOUT) {
     int percent = 0;
     do {
       percent = std::min(percent + kToolStep, 100);
       if (!Report(progress, percent)) {
-        result = 0;  // the tool is left to finish on its own
+        // A stopped tool must not write file B after the task is over.
+        TerminateProcess(tool, kToolStoppedExitCode);
+        WaitForSingleObject(tool, kToolEndMs);
+        result = 0;
         break;
       }
     } while (WaitForSingleObject(tool, kToolPollMs) == WAIT_TIMEOUT);
   }
+  if (result) result = ToolSucceeded(tool, b) ? 1 : 0;
   DeleteFileA(a);
+  if (!result) DeleteFileA(b);  // a partial result is no result
   return result;
+}
+
+bool CImageToolConverter::ToolSucceeded(HANDLE tool, const char* b) {
+  DWORD code = STILL_ACTIVE;
+  if (!GetExitCodeProcess(tool, &code) || code != 0) return false;
+  CGdiplusSession gdiplus;
+  wchar_t path[MAX_PATH] = L"";
+  if (!gdiplus.Ok() || !WidenPath(b, path, MAX_PATH)) return false;
+  Gdiplus::Image result(path, FALSE);
+  return result.GetLastStatus() == Gdiplus::Ok && result.GetWidth() > 0;
 }
 
 int CImageToolConverter::CopyResult(const char* b, const char* output, IConvertProgress* progress) {

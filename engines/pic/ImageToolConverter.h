@@ -41,8 +41,12 @@ class CImageToolConverter : public IConvertEngine {
   int Height() const { return m_height; }
 
  protected:
-  // One progress report; false when the caller asked to stop.
-  static bool Report(IConvertProgress* progress, int percent);
+  // One progress report; false (and the conversion stopped) when the
+  // caller asked to stop.
+  bool Report(IConvertProgress* progress, int percent);
+  // The tool ended by itself with exit code 0 and file B decodes as an
+  // image: what a run needs to count as done.
+  static bool ToolSucceeded(HANDLE tool, const char* b);
   int RedrawInto(void* image /* Gdiplus::Image */, const char* a);
 
   std::string m_toolPath;
@@ -50,4 +54,5 @@ class CImageToolConverter : public IConvertEngine {
   int m_width = 0;
   int m_height = 0;
   int m_n = 0;  // the task's quality, only checked for being set
+  bool m_stopped = false;  // the caller asked the current conversion to stop
 };

@@ -108,7 +108,11 @@ HRESULT CPhotoModule::DestroyView(IConverterView* view) {
 
 void CPhotoModule::LoadDefaultPicture() {
   if (!m_pPreview) return;
-  m_pPreview->LoadPreviewImage((ModuleFolder() + "Skins\\default\\Photo.JPG").c_str(), NULL);
+  // A picture that was deleted must not stay on screen, even when the
+  // skin's default picture cannot be shown in its place.
+  if (!m_pPreview->LoadPreviewImage((ModuleFolder() + "Skins\\default\\Photo.JPG").c_str(), NULL))
+    m_pPreview->ClearPreviewImage();
+  InvalidateRect(m_pPreview->m_hWnd, NULL, TRUE);
 }
 
 CPhotoTaskListView* CPhotoModule::GetTaskListView() const {

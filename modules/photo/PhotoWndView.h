@@ -14,6 +14,8 @@ class CPhotoWndView : public CSkinWnd {
   // decoded or its bitmap cannot be made. Does not repaint.
   BOOL LoadPreviewImage(const char* path, SIZE* sizeOut);
   HBITMAP GetPreviewBitmap() const { return m_bitmap.Get(); }
+  // No picture: the preview paints black. Does not repaint.
+  void ClearPreviewImage() { m_bitmap.Reset(NULL); }
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,7 +1,8 @@
 // The image tool's stand-in: "Alchemy.exe -j -o -24 "<A>" "<B>" -X <w> -Y <h>"
 // reads image A and writes B as a 24-bit JPEG of w by h pixels through
 // GDI+. Exit code 0 on success, 1 for a bad command line, 2 when A cannot be
-// read, 3 when B cannot be written.
+// read, 3 when B cannot be written (also for a path of MAX_PATH characters
+// or more).
 #include <windows.h>
 #include <stdlib.h>
 #include <string.h>
@@ -41,10 +42,15 @@ bool ParseArguments(int argc, char** argv, ToolArguments* out) {
   return true;
 }
 
-std::wstring Wide(const std::string& text) {
+// The path in UTF-16; false for one that does not fit MAX_PATH with its
+// terminator (cut, it would name another file).
+bool Wide(const std::string& text, std::wstring* wide) {
   wchar_t buffer[MAX_PATH] = L"";
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer, MAX_PATH);
-  return buffer;
+  int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, NULL, 0);
+  if (length <= 0 || length > MAX_PATH) return false;
+  if (MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer, MAX_PATH) != length) return false;
+  *wide = buffer;
+  return true;
 }
 
 bool FindJpegEncoder(CLSID* clsid) {
@@ -62,7 +68,10 @@ bool FindJpegEncoder(CLSID* clsid) {
 }
 
 int Convert(const ToolArguments& args) {
-  Gdiplus::Image source(Wide(args.source).c_str(), FALSE);
+  std::wstring sourcePath, targetPath;
+  if (!Wide(args.source, &sourcePath)) return 2;
+  if (!Wide(args.target, &targetPath)) return 3;
+  Gdiplus::Image source(sourcePath.c_str(), FALSE);
   if (source.GetLastStatus() != Gdiplus::Ok) return 2;
   Gdiplus::Bitmap target(args.width, args.height, PixelFormat24bppRGB);
   if (target.GetLastStatus() != Gdiplus::Ok) return 3;
@@ -76,7 +85,7 @@ int Convert(const ToolArguments& args) {
   }
   CLSID jpeg;
   if (!FindJpegEncoder(&jpeg)) return 3;
-  return target.Save(Wide(args.target).c_str(), &jpeg, NULL) == Gdiplus::Ok ? 0 : 3;
+  return target.Save(targetPath.c_str(), &jpeg, NULL) == Gdiplus::Ok ? 0 : 3;
 }
 
 }  // namespace

@@ -54,6 +54,7 @@ int TranslateCodecCommand(const std::vector<std::string>& argv, FfmpegCommand* c
       inputSeen = true;
       continue;
     }
+    if (inputSeen && token == "-f") command->format = value;
     if (!inputSeen && token == "-ss") command->start = atof(value.c_str());
     if (!inputSeen && token == "-t") command->length = atof(value.c_str());
     std::string option = token;
@@ -84,6 +85,28 @@ int TranslateCodecCommand(const std::vector<std::string>& argv, FfmpegCommand* c
   out.insert(out.end(), after.begin(), after.end());
   out.insert(out.end(), {"-y", command->output});
   return 0;
+}
+
+bool AddSilentSound(FfmpegCommand* command) {
+  if (command->format != "psp") return false;
+  std::vector<std::string>& args = command->arguments;
+  std::vector<std::string> out;
+  bool audioCodec = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "-an") continue;  // the track is wanted now
+    if (args[i] == "-c:a") audioCodec = true;
+    if (args[i] == "-y" && i + 2 == args.size()) {
+      out.insert(out.end(), {"-map", "0:v:0", "-map", "1:a:0", "-shortest"});
+      if (!audioCodec) out.insert(out.end(), {"-c:a", "aac", "-ar", "24000", "-b:a", "32k"});
+    }
+    out.push_back(args[i]);
+    if (args[i] == "-i" && i + 1 < args.size() && args[i + 1] == command->input) {
+      out.push_back(args[++i]);
+      out.insert(out.end(), {"-f", "lavfi", "-i", "anullsrc=r=24000:cl=stereo"});
+    }
+  }
+  args.swap(out);
+  return true;
 }
 
 }  // namespace codec

@@ -49,6 +49,7 @@ extern "C" int __cdecl mainCodec(int argc, char** argv, IConvertProgress* progre
   if (!IsFile(command.input)) return kCodecCannotOpenFile;
   MediaFacts facts = ProbeMedia(ffmpeg, command.input);
   if (!facts.hasVideo && !facts.hasAudio) return kCodecNoAudioAndVideo;
+  if (facts.hasVideo && !facts.hasAudio) AddSilentSound(&command);
   switch (RunFfmpeg(ffmpeg, command.arguments, command.output, RunSeconds(command, facts), progress)) {
     case kRunSucceeded:
       if (progress) {

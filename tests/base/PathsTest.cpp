@@ -26,6 +26,29 @@ TEST(PathUtilsTest, ExtensionAndFileName) {
   EXPECT_EQ(noExt + strlen(noExt), GetFileExt(noExt));  // the end of the string
 }
 
+TEST(PathUtilsTest, WidePathsFitOrAreRefused) {
+  const struct {
+    const char* name;
+    size_t length;  // characters of the path, without its terminator
+    bool fits;
+  } rows[] = {
+    {"a short path", 10, true},
+    {"the longest that fits with its terminator", MAX_PATH - 1, true},
+    {"260 characters", MAX_PATH, false},
+    {"far longer", 3 * MAX_PATH, false},
+  };
+  for (const auto& row : rows) {
+    std::string path = "C:\\" + std::string(row.length - 3, 'a');
+    wchar_t wide[MAX_PATH + 1];
+    wide[MAX_PATH] = L'#';  // must stay untouched
+    EXPECT_EQ(row.fits, WidenPath(path.c_str(), wide, MAX_PATH)) << row.name;
+    EXPECT_EQ(row.fits ? row.length : 0u, wcslen(wide)) << row.name;
+    EXPECT_EQ(L'#', wide[MAX_PATH]) << row.name;
+  }
+  wchar_t wide[4];
+  EXPECT_FALSE(WidenPath(NULL, wide, 4));
+}
+
 TEST(DiskUtilsTest, FreeSpaceOfAFolder) {
   vrctest::TempDir dir;
   ULARGE_INTEGER free;

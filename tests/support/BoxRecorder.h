@@ -1,4 +1,5 @@
-// Records every message box shown through the seam (as "caption|text") and
+// Records every message box shown through the seam (as "caption|text", and
+// its owner) and
 // answers with `answer`, for as long as it lives.
 #pragma once
 #include <windows.h>
@@ -12,6 +13,7 @@ class BoxRecorder {
  public:
   BoxRecorder() {
     boxes.clear();
+    owners.clear();
     answer = IDYES;
     VrcSetMessageBoxSeam(RecordBox);
   }
@@ -20,10 +22,12 @@ class BoxRecorder {
   BoxRecorder& operator=(const BoxRecorder&) = delete;
 
   static inline std::vector<std::string> boxes;
+  static inline std::vector<HWND> owners;  // of each box, in the same order
   static inline int answer = IDYES;
 
  private:
-  static int WINAPI RecordBox(HWND, const char* text, const char* caption, UINT) {
+  static int WINAPI RecordBox(HWND owner, const char* text, const char* caption, UINT) {
+    owners.push_back(owner);
     boxes.push_back(std::string(caption ? caption : "") + "|" + (text ? text : ""));
     return answer;
   }

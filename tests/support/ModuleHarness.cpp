@@ -7,6 +7,8 @@ std::string Media(const char* name) { return vrctest::TestFolder() + "runner_med
 bool ModuleHarness::Start() {
   CoInitialize(NULL);
   if (!Prepare()) return false;
+  for (const std::string& file : programFiles)
+    if (!vrctest::CopyInto(vrctest::ProgramFolder() + file, install.Path())) return false;
   module = new CVideoModule();
   module->SetHost(&registry);
   if (FAILED(module->InitInstance())) return false;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "modules/video/VideoModule.h"
 #include "tests/support/InstallFixture.h"
@@ -21,6 +22,9 @@ class ModuleHarness : public InstallFixture {
   void UseOutputType(int index);
   CTaskRecord* Task(int index) { return module->GetTaskList().GetTask(index); }
 
+  // Files of the build's program folder put into the installation over the
+  // fixtures before the module starts (a real engine, for instance).
+  std::vector<std::string> programFiles;
   CVideoModule* module = NULL;
   HWND window = NULL;
   IConverterView* view = NULL;

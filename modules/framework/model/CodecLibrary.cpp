@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include "base/LogClient.h"
+#include "base/Paths.h"
 
 CCodecLibrary::CCodecLibrary(IVarnoConfigEx* config)
     : m_pConfig(config), m_pass(0), m_firstPassMax(0), m_pCallback(NULL) {}
@@ -46,7 +47,10 @@ FARPROC CCodecLibrary::Reload(const char* exportName) {
   return m_hLibrary.Find(exportName);
 }
 
+// Each call runs in the library's folder, which Load makes the current
+// directory; the program gets its own current directory back afterwards.
 int CCodecLibrary::RunCodec(int argc, char** argv, IConvertProgress* callback) {
+  CurrentDirectory directory;
   PFN_mainCodec mainCodec = (PFN_mainCodec)Reload("mainCodec");
   if (!mainCodec) return kCodecAllocFailed;
   m_pCallback = callback;
@@ -56,12 +60,14 @@ int CCodecLibrary::RunCodec(int argc, char** argv, IConvertProgress* callback) {
 }
 
 int CCodecLibrary::GetVideoInfo(const char* path, VarnoVideoInfo* info) {
+  CurrentDirectory directory;
   PFN_GetVarnoVideoInfo probe = (PFN_GetVarnoVideoInfo)Reload("GetVarnoVideoInfo");
   if (!probe) return kCodecAllocFailed;
   return probe(path, info);
 }
 
 int CCodecLibrary::GetAudioInfo(const char* path, VarnoAudioInfo* info) {
+  CurrentDirectory directory;
   PFN_GetVarnoAudioInfo probe = (PFN_GetVarnoAudioInfo)Reload("GetVarnoAudioInfo");
   if (!probe) return kCodecAllocFailed;
   return probe(path, info);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Handles.h"
 #include "base/LogClient.h"
 #include "base/Paths.h"
 #include "modules/framework/model/CodecLibrary.h"
@@ -55,11 +56,25 @@ int RunCodecArgs(CCodecLibrary* codec, const std::string& folder, const std::vec
   }
   for (std::vector<char>& argument : storage) argv.push_back(argument.data());
   argv.push_back(NULL);
+  CurrentDirectory directory;  // Load moves it to the library's folder
   codec->Load(folder.c_str());
   return codec->RunCodec((int)arguments.size(), argv.data(), progress);
 }
 
+// The pass log that a two-pass run writes in the library's folder (its
+// current directory during the run), "2pass-0.log" and what goes with it.
+void DeletePassLogs(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  CFindHandle search(FindFirstFileA(JoinPath(folder, "2pass-*.log*").c_str(), &found));
+  if (!search.IsValid()) return;
+  do {
+    DeleteFileA(JoinPath(folder, found.cFileName).c_str());
+  } while (FindNextFileA(search, &found));
+}
+
 std::string Text(int value) { return std::to_string(value); }
+
+const int kCodecInvalidParam = 6;  // the library's own code for arguments it cannot take
 
 }  // namespace
 
@@ -67,10 +82,14 @@ bool CConvertRunner::BuildCodecArgs(const CTaskRecord& task, std::vector<std::st
                                     const std::string& output) {
   arguments->clear();
   if (!m_pManager) return false;
-  std::string command;
-  if (m_pManager->GetCodecCommand(task.hasVideo && task.hasAudio ? 0 : task.hasVideo ? 1 : 2,
-                                  &command))
-    m_codecTemplate = command;
+  // A task without a template of its own gets none: the previous task's
+  // would convert it with another kind's arguments.
+  int kind = task.hasVideo && task.hasAudio ? 0 : task.hasVideo ? 1 : 2;
+  if (!m_pManager->GetCodecCommand(kind, &m_codecTemplate)) {
+    m_codecTemplate.clear();
+    LogPrint(LOG_ERROR, "No codec command %d for %s!\n", kind, task.sourcePath.c_str());
+    return false;
+  }
   std::string replaced;
   *arguments = BuildCodecArguments(m_codecTemplate, task, output, &replaced);
   LogPrint(LOG_TRACE, "Codec param %s!\n", replaced.c_str());
@@ -87,7 +106,7 @@ int CConvertRunner::ConvertToMPEG4(CTaskRecord task, IConvertProgress* progress,
   bool twoStage =
       retry || (lstrcmpiA(ext, ".DAT") == 0 && m_pConfig->GetInt("VCDChannel", 0, 1) != 2);
   std::vector<std::string> arguments;
-  BuildCodecArgs(copy, &arguments, "");  // reads the codec template
+  if (!BuildCodecArgs(copy, &arguments, "")) return kResultFailed;  // reads the codec template
 
   if (twoStage) {
     LogPrint(LOG_TRACE, "ConvertToMPEG4 use ASF converter!\n");
@@ -105,7 +124,7 @@ int CConvertRunner::ConvertToMPEG4(CTaskRecord task, IConvertProgress* progress,
     return ConvertWithEncoder(task, progress, engine, 0, 0);
   }
   if (m_codecTemplate.find("xvid") != std::string::npos)
-    return ConvertWithEncoder(copy, progress, engine, 1, 0);
+    return ConvertWithEncoder(task, progress, engine, 1, 0);
 
   if (engine) *engine = NULL;
   CCodecLibrary* codec = m_pManager->GetCodecLibrary();
@@ -127,12 +146,12 @@ int CConvertRunner::ConvertToMPEG4(CTaskRecord task, IConvertProgress* progress,
       snprintf(name, sizeof(name), "%s_%d%s", copy.outputPath.c_str(), (int)(n + 1),
                extension.c_str());
       made.push_back(name);
-      BuildCodecArgs(copy, &arguments, name);
-      r = RunCodecArgs(codec, folder,
-              Prepend({"-muxdelay", "0", "-muxpreload", "0", "-ss", Text(start), "-t",
-                       Text(segments[n])},
-                      arguments),
-              progress);
+      bool built = BuildCodecArgs(copy, &arguments, name);
+      // The media time is whole seconds cut down: the last segment runs to
+      // the source's end, or the fraction after the last whole second is lost.
+      std::vector<std::string> cut = {"-muxdelay", "0", "-muxpreload", "0", "-ss", Text(start)};
+      if (n + 1 < segments.size()) cut.insert(cut.end(), {"-t", Text(segments[n])});
+      r = built ? RunCodecArgs(codec, folder, Prepend(cut, arguments), progress) : kCodecInvalidParam;
       // A segment the library says it made but did not write counts as a
       // failure of the library's run.
       if (r == 0 && !OutputHasContent(name)) r = 4;
@@ -151,11 +170,12 @@ int CConvertRunner::ConvertToMPEG4(CTaskRecord task, IConvertProgress* progress,
     r = RunCodecArgs(codec, folder, Prepend({"-pass", "1", "-passlogfile", "2pass"}, arguments), progress);
     pass = copy;
     pass.sourcePath = firstPass.Path();
-    BuildCodecArgs(pass, &arguments, "");
+    if (!BuildCodecArgs(pass, &arguments, "")) return kResultFailed;
     if (r == 0)
       r = RunCodecArgs(codec, folder, Prepend({"-pass", "2", "-passlogfile", "2pass"}, arguments), progress);
+    DeletePassLogs(folder);
   } else {
-    BuildCodecArgs(copy, &arguments, "");
+    if (!BuildCodecArgs(copy, &arguments, "")) return kResultFailed;
     r = RunCodecArgs(codec, folder, arguments, progress);
   }
   if (r == 0) return kResultSucceeded;

@@ -15,6 +15,10 @@
 
 namespace {
 
+// The product name ("OEMAppName") already carries its version: the boxes
+// show it once, as every other title does.
+const char kBoxCaption[] = "APPNAME";
+
 bool SameExtension(const std::string& a, const char* b) { return lstrcmpiA(a.c_str(), b) == 0; }
 
 // The size of a file in KiB as "%.1f", "0" when it cannot be read.
@@ -53,7 +57,8 @@ CConvertRunner::CConvertRunner()
       m_nEstimatedSeconds(0),
       m_nOverallPercent(0),
       m_nRetry(0),
-      m_bWroteSegments(false) {}
+      m_bWroteSegments(false),
+      m_bAviCannotSetUp(false) {}
 
 CConvertRunner::~CConvertRunner() {}
 
@@ -78,7 +83,10 @@ int CConvertRunner::ShowBox(const char* text, const char* caption, UINT type, HW
 }
 
 int CConvertRunner::ShowBox(const char* text, const char* caption, UINT type) {
-  return ShowBox(text, caption, type, m_pRows ? m_pRows->GetWindow() : NULL);
+  // Owned by the main window, not by the list in it: a box owned by a child
+  // leaves the main window free to be used behind it.
+  HWND rows = m_pRows ? m_pRows->GetWindow() : NULL;
+  return ShowBox(text, caption, type, rows ? GetAncestor(rows, GA_ROOT) : NULL);
 }
 
 void CConvertRunner::Fire(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
@@ -87,7 +95,7 @@ void CConvertRunner::Fire(int code, INT_PTR p1, INT_PTR p2, INT_PTR p3) {
 
 int CConvertRunner::ConfirmAbort(int powerOff) {
   if (!m_nRunning) return 0;
-  if (ShowBox("Are you sure that conversion abort?", "APPNAME V2.0", MB_YESNO | MB_ICONQUESTION) !=
+  if (ShowBox("Are you sure that conversion abort?", kBoxCaption, MB_YESNO | MB_ICONQUESTION) !=
       IDYES)
     return 0;
   m_nAbort = 1;
@@ -170,7 +178,7 @@ int CConvertRunner::CheckOutputSpace(int index, const std::string& folder) {
   ULONGLONG needed = NeededOutputBytes(*task, ParseTimeText(task->mediaTime.c_str()));
   if (freeBytes.QuadPart >= needed) return 1;
   if (ShowBox("Not enough space in output folder, \nplease specify another path!",
-              "Varno Reel Craft V2.0", MB_YESNO | MB_ICONQUESTION) != IDYES)
+              kBoxCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
     return 0;
   Fire(MEV_BROWSE, 1, 1, 1);
   return CheckOutputSpace(index, ConfigString("CurrentSavePath"));
@@ -188,7 +196,7 @@ int CConvertRunner::Run() {
   if (m_pTaskList && m_pRows && m_pNotify) {
     std::string folder = ConfigString("CurrentSavePath");
     if (!FileExists(folder.c_str())) {
-      ShowBox("Output path doesn't exist!", "APPNAME V2.0", MB_ICONHAND);
+      ShowBox("Output path doesn't exist!", kBoxCaption, MB_ICONHAND);
     } else if ((m_nTaskTotal = m_pRows->GetRowCount()) >= 1) {
       Fire(MEV_PROGRESS_INFO, 0, 0, 0);
       m_nRunning = 1;
@@ -204,6 +212,7 @@ int CConvertRunner::Run() {
           m_pRows->ShowTaskInRow(index, waiting);
         }
       }
+      m_bAviCannotSetUp = false;
       LogPrint(LOG_WARNING, "Covert begin!\n");
       bool anySucceeded = false;
       for (int index = 0; index < m_nTaskTotal && !m_nAbort; ++index) {
@@ -215,8 +224,7 @@ int CConvertRunner::Run() {
         if (!FileExists(task->sourcePath.c_str())) {
           std::string text = "'" + task->sourcePath + "' " +
                              Translate("Source File doesn't exist!", "MessageBoxes");
-          HWND owner = m_pRows->GetWindow() ? GetAncestor(m_pRows->GetWindow(), GA_ROOT) : NULL;
-          ShowBox(text.c_str(), "APPNAME V2.0", MB_ICONHAND, owner);
+          ShowBox(text.c_str(), kBoxCaption, MB_ICONHAND);
           ++m_nDoneCount;
           continue;
         }
@@ -265,11 +273,11 @@ int CConvertRunner::Run() {
       if (!m_nPowerOff) {
         if (!m_nAbort) {
           LogPrint(LOG_WARNING, "Covert finished!\n");
-          ShowBox("Convert finished!", "APPNAME V2.0", MB_ICONINFORMATION);
+          ShowBox("Convert finished!", kBoxCaption, MB_ICONINFORMATION);
           if (anySucceeded) Fire(MEV_CONVERT_DONE, 1, 1, 1);
         } else {
           LogPrint(LOG_WARNING, "User Aborted!\n");
-          ShowBox("User Aborted!", "APPNAME V2.0", MB_ICONINFORMATION);
+          ShowBox("User Aborted!", kBoxCaption, MB_ICONINFORMATION);
           Fire(MEV_POWER_OFF, 0, 0, 0);
         }
         ResetProgress();

@@ -65,7 +65,8 @@ class CConvertRunner : public IConvertProgress {
                              IConvertEngine** engine);
   // The codec library's argument vector for the task (its command template
   // read into the codec template); `output` "" for the task's own output.
-  // False without a converter manager.
+  // False without a converter manager, or when the profile has no template
+  // for the task's kind (the codec template is then empty).
   bool BuildCodecArgs(const CTaskRecord& task, std::vector<std::string>* arguments,
                       const std::string& output);
   virtual int ConvertToMP3(CTaskRecord task, IConvertProgress* progress, IConvertEngine** engine,
@@ -124,4 +125,8 @@ class CConvertRunner : public IConvertProgress {
   std::string m_timeText;
   // Set by a run that wrote numbered segments instead of the output file.
   bool m_bWroteSegments;
+  // Set when the recompression engine answered that it cannot be set up on
+  // this machine: the batch's other AVI tasks fail without it, so that its
+  // box is shown once, not once a task.
+  bool m_bAviCannotSetUp;
 };

@@ -75,19 +75,6 @@ const char* Mpeg4Options(bool xvid, int audioCodec, bool bFrames, int firstStage
   return NULL;
 }
 
-// Makes a folder the current directory for a while and restores the old one.
-class CurrentDirectory {
- public:
-  CurrentDirectory() { GetCurrentDirectoryA(MAX_PATH, m_saved); }
-  ~CurrentDirectory() { SetCurrentDirectoryA(m_saved); }
-  void Enter(const std::string& folder) {
-    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
-  }
-
- private:
-  char m_saved[MAX_PATH] = {0};
-};
-
 std::string ReplaceFirst(std::string text, const std::string& what, const std::string& with) {
   size_t at = text.find(what);
   if (at != std::string::npos) text.replace(at, what.size(), with);
@@ -234,8 +221,12 @@ int CConvertRunner::ConvertWithEncoder(CTaskRecord task, IConvertProgress* progr
     char name[MAX_PATH * 2];
     snprintf(name, sizeof(name), "%s_%d%s", task.outputPath.c_str(), static_cast<int>(n + 1),
              extension.c_str());
+    // The last segment runs to the source's end (see the codec library's).
     char cut[64];
-    snprintf(cut, sizeof(cut), " -ss %d -endpos %d", start, segments[n]);
+    if (n + 1 < segments.size())
+      snprintf(cut, sizeof(cut), " -ss %d -endpos %d", start, segments[n]);
+    else
+      snprintf(cut, sizeof(cut), " -ss %d", start);
     made.push_back(name);
     int result = ReadFromPipe(ReplaceFirst(base + cut, "DESTFILENAME", name), progress, start, 0);
     if (result != 1 || !OutputHasContent(name)) {

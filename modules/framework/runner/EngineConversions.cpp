@@ -54,6 +54,10 @@ int DeleteOutputUnlessSucceeded(int result, const std::string& output) {
 int CConvertRunner::ConvertToAVI(CTaskRecord task, IConvertProgress* progress,
                                  IConvertEngine** engine) {
   if (!m_pManager) return kResultFailed;
+  if (m_bAviCannotSetUp) {
+    LogPrint(LOG_WARNING, "AVI engine cannot be set up, %s not converted\n", task.sourcePath.c_str());
+    return kResultFailed;
+  }
   std::string temp = MakeRunnerTempFile();
   std::string input = task.sourcePath;
   const char* ext = GetFileExt(task.sourcePath.c_str());
@@ -72,6 +76,10 @@ int CConvertRunner::ConvertToAVI(CTaskRecord task, IConvertProgress* progress,
   if (recompress)
     result = RunEngine(recompress, CodecIndexText(task).c_str(), task.outputPath, input, progress,
                        engine);
+  if (result == ENGINE_CANNOT_SET_UP) {
+    m_bAviCannotSetUp = true;
+    result = kResultFailed;
+  }
   if (!temp.empty()) DeleteFileA(temp.c_str());
   return recompress ? DeleteOutputUnlessSucceeded(result, task.outputPath) : result;
 }

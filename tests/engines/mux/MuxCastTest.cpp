@@ -117,6 +117,34 @@ TEST(MuxCastWait, AStopRequestEndsTheWaitWithTwo) {
   EXPECT_EQ(2u, events.polls);
 }
 
+TEST(MuxCastWait, AGraphThatStandsStillEndsTheWaitAsAFailure) {
+  struct {
+    const char* name;
+    bool seeking;
+    LONGLONG step;  // the position's move a poll
+    size_t events;  // polls before EC_COMPLETE
+    int expected;
+    size_t polls;
+  } rows[] = {
+      {"no event, no progress callback and no seeking", false, 0, 5000, kWaitStalled,
+       kStalledPolls + 1},
+      {"a position that stands still", true, 0, 5000, kWaitStalled, kStalledPolls + 1},
+      {"a position that moves is waited for", true, 1, 2 * kStalledPolls, EC_COMPLETE,
+       2 * kStalledPolls + 1},
+  };
+  for (auto& row : rows) {
+    CFakeMediaEvent events;
+    events.script.assign(row.events, 0);
+    events.script.push_back(EC_COMPLETE);
+    CFakeMediaSeeking seeking;
+    seeking.duration = 1000 * kSecond;
+    seeking.step = row.step;
+    EXPECT_EQ(row.expected, WaitForGraphEvents(&events, row.seeking ? &seeking : NULL, NULL))
+        << row.name;
+    EXPECT_EQ(row.polls, events.polls) << row.name;
+  }
+}
+
 TEST(MuxCastWait, EndingEventsAndOthers) {
   struct {
     long code;
@@ -194,6 +222,49 @@ TEST(MuxCastConvert, MissingInputOrFolderGivesTheBox) {
               BoxRecorder::boxes[0]);
     EXPECT_FALSE(vrctest::FileExists(folder.File("out.avi")));
   }
+}
+
+// A path that does not fit the graph's buffers is refused before any graph
+// is made (under Wine a made graph ends in the "Cannot set up MUX" box).
+// Where the platform cannot make the multiplexer (Wine 8's capture graph
+// builder), the engine says so as a set-up failure, in a box owned by the
+// program's main window.
+TEST(MuxCastConvert, ASetUpFailureIsSaidOnceInABoxOfTheMainWindow) {
+  vrctest::TempDir folder;
+  std::string input = folder.File("in.avi");
+  ASSERT_TRUE(vrctest::WriteFile(input, "RIFF"));
+  HWND main = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                              NULL, NULL, NULL, NULL);
+  ASSERT_TRUE(main != NULL);
+  CoInitialize(NULL);
+  int result = 0;
+  {
+    BoxRecorder boxes;
+    CComPtr<CRecompressConverter> engine(new CRecompressConverter());
+    result = engine->Convert(folder.File("out.avi").c_str(), input.c_str(), NULL);
+    engine->Reset();
+    if (!BoxRecorder::boxes.empty() && BoxRecorder::boxes[0] == "MuxCast|Cannot set up MUX and File Writer") {
+      EXPECT_EQ(ENGINE_CANNOT_SET_UP, result);
+      EXPECT_EQ(main, BoxRecorder::owners[0]);
+    } else {
+      EXPECT_NE(ENGINE_CANNOT_SET_UP, result) << "the multiplexer was made";
+    }
+    for (HWND owner : BoxRecorder::owners) EXPECT_EQ(main, owner);
+  }
+  CoUninitialize();
+  DestroyWindow(main);
+}
+
+TEST(MuxCastConvert, AnOutputPathOfMaxPathCharactersIsRefused) {
+  vrctest::TempDir folder;
+  std::string input = folder.File("in.avi");
+  ASSERT_TRUE(vrctest::WriteFile(input, "RIFF"));
+  std::string output = folder.File(std::string(MAX_PATH, 'a') + ".avi");
+  BoxRecorder boxes;
+  CComPtr<CRecompressConverter> engine(new CRecompressConverter());
+  EXPECT_EQ(E_INVALIDARG, engine->BuildGraph(output.c_str(), input.c_str()));
+  EXPECT_EQ(0, engine->Convert(output.c_str(), input.c_str(), NULL));
+  EXPECT_TRUE(BoxRecorder::boxes.empty()) << BoxRecorder::boxes[0];
 }
 
 }  // namespace

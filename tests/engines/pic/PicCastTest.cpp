@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/ComPtr.h"
+#include "base/Handles.h"
 #include "engines/pic/Bitmap24.h"
 #include "engines/pic/ImageToolConverter.h"
 #include "engines/pic/ImageToolTexts.h"
@@ -240,6 +241,13 @@ TEST(PicCastConvert, ProgressRunsInOrderWhileTheToolWorks) {
   EXPECT_TRUE(run.Leftovers().empty());
 }
 
+// The tool's runs that the journal lists.
+int ToolRunsOf(const std::string& journal) {
+  int runs = 0;
+  for (const std::string& line : vrctest::Lines(vrctest::ReadFile(journal))) runs += !line.empty();
+  return runs;
+}
+
 const DWORD kToolEndTimeoutMs = 60000;  // a hung tool fails the test instead of hanging it
 
 // Starts the tool for real and hands its process back only once it has
@@ -276,21 +284,82 @@ TEST(PicCastConvert, AToolThatWritesNothingFailsBothAttempts) {
   ScopedVariable journalName("VRC_TOOL_JOURNAL", journal.c_str());
   CRecordingProgress progress;
   EXPECT_EQ(0, run.engine->Convert(run.output.c_str(), Media("picture.bmp").c_str(), &progress));
-  int runs = 0;
-  for (const std::string& line : vrctest::Lines(vrctest::ReadFile(journal))) runs += !line.empty();
-  EXPECT_EQ(2, runs) << "the forced attempt runs the tool again";
+  EXPECT_EQ(2, ToolRunsOf(journal)) << "the forced attempt runs the tool again";
   EXPECT_FALSE(vrctest::FileExists(run.output));
   EXPECT_TRUE(run.Leftovers().empty());
 }
 
-TEST(PicCastConvert, AStopAtTheFirstReportEndsBothAttempts) {
+TEST(PicCastConvert, OnlyAToolThatEndsWellWithAnImageSucceeds) {
+  struct {
+    const char* name;
+    const char* write;     // VRC_TOOL_WRITE
+    const char* exitCode;  // VRC_TOOL_EXIT
+    int result;
+  } rows[] = {
+      {"the whole picture and exit code 0", "", "0", 1},
+      {"the whole picture and a failure", "", "3", 0},
+      {"half the picture and a failure", "half", "1", 0},
+      {"bytes that are no image and exit code 0", "noise", "0", 0},
+  };
+  for (auto& row : rows) {
+    ToolRun run;
+    ASSERT_TRUE(run.Load(vrctest::TestFolder() + "fixture_image_tool.exe", 64, 48));
+    ScopedVariable write("VRC_TOOL_WRITE", row.write);
+    ScopedVariable exitCode("VRC_TOOL_EXIT", row.exitCode);
+    EXPECT_EQ(row.result, run.engine->Convert(run.output.c_str(), Media("picture.bmp").c_str(), NULL))
+        << row.name;
+    EXPECT_EQ(row.result == 1, vrctest::FileExists(run.output)) << row.name;
+    EXPECT_TRUE(run.Leftovers().empty()) << row.name << ": a partial result stayed";
+  }
+}
+
+TEST(PicCastConvert, AStopAtTheFirstReportEndsTheTask) {
   ToolRun run;
   ASSERT_TRUE(run.Load(vrctest::TestFolder() + "fixture_image_tool.exe", 64, 48));
+  vrctest::TempDir journalFolder;
+  std::string journal = journalFolder.File("journal.txt");
+  ScopedVariable journalName("VRC_TOOL_JOURNAL", journal.c_str());
   CRecordingProgress progress;
   progress.stopAt = 1;
   EXPECT_EQ(0, run.engine->Convert(run.output.c_str(), Media("picture.bmp").c_str(), &progress));
-  EXPECT_EQ((std::vector<int>{1, 1}), progress.percents);
+  EXPECT_EQ((std::vector<int>{1}), progress.percents) << "no second attempt after a stop";
+  EXPECT_EQ(0, ToolRunsOf(journal));
   EXPECT_FALSE(vrctest::FileExists(run.output));
+  EXPECT_TRUE(run.Leftovers().empty());
+}
+
+// The tool's process, kept by the test to see whether it still runs.
+HANDLE g_tool = NULL;
+BOOL WINAPI StartAndKeepTheTool(SHELLEXECUTEINFOA* run) {
+  if (!ShellExecuteExA(run)) return FALSE;
+  if (run->hProcess)
+    DuplicateHandle(GetCurrentProcess(), run->hProcess, GetCurrentProcess(), &g_tool, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
+  return TRUE;
+}
+
+TEST(PicCastConvert, AStopWhileTheToolRunsEndsItAndLeavesNothing) {
+  ToolRun run;
+  ASSERT_TRUE(run.Load(vrctest::TestFolder() + "fixture_image_tool.exe", 64, 48));
+  vrctest::TempDir journalFolder;
+  std::string journal = journalFolder.File("journal.txt");
+  ScopedVariable journalName("VRC_TOOL_JOURNAL", journal.c_str());
+  ScopedVariable wait("VRC_TOOL_WAIT_MS", "30000");
+  VrcSetShellExecuteExSeam(StartAndKeepTheTool);
+  CRecordingProgress progress;
+  progress.stopAt = 2;  // prepared, then the first report while the tool works
+  int result = run.engine->Convert(run.output.c_str(), Media("picture.bmp").c_str(), &progress);
+  VrcSetShellExecuteExSeam(NULL);
+  ASSERT_TRUE(g_tool != NULL);
+  CHandle tool(g_tool);
+  g_tool = NULL;
+  EXPECT_EQ(0, result);
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(tool, 0)) << "the stopped tool still runs";
+  EXPECT_EQ((std::vector<int>{1, 5}), progress.percents) << "no second attempt after a stop";
+  EXPECT_EQ(1, ToolRunsOf(journal));
+  EXPECT_FALSE(vrctest::FileExists(run.output));
+  EXPECT_TRUE(run.Leftovers().empty());
+  if (WaitForSingleObject(tool, 0) != WAIT_OBJECT_0) TerminateProcess(tool, 1);
 }
 
 TEST(PicCastConvert, TheStandInMakesAJpegOfTheChosenSize) {

@@ -196,9 +196,15 @@ TEST_F(PhotoModule, PreviewFollowsTheSelectionOnce) {
   EXPECT_EQ(first, preview->GetPreviewBitmap()) << "the same row is not loaded again";
   EXPECT_EQ(0, module->GetPreviewRow());
 
-  // After deleting row 0 the next task is row 0: it is loaded anew.
+  // Deleting the shown photo repaints the preview without it.
+  ShowWindow(window.m_hWnd, SW_SHOW);
+  UpdateWindow(window.m_hWnd);
+  ValidateRect(preview->m_hWnd, NULL);
   module->DeleteFiles();
   EXPECT_EQ(-1, module->GetPreviewRow());
+  EXPECT_NE(first, preview->GetPreviewBitmap()) << "the deleted photo is still the preview";
+  EXPECT_TRUE(GetUpdateRect(preview->m_hWnd, NULL, FALSE)) << "the preview was not repainted";
+  // After deleting row 0 the next task is row 0: it is loaded anew.
   SelectRows(List(), {0});
   EXPECT_TRUE(module->ShowSelectedPreview());
   EXPECT_NE(first, preview->GetPreviewBitmap());

@@ -68,7 +68,7 @@ TEST_F(ModuleConversion, Mp4SourceToMpeg4InAviAndBothSourcesToMp3) {
     EXPECT_EQ(2, Probe(mp3[i], &mediaTime)) << "audio only: " << mp3[i];
     EXPECT_EQ("00:00:03", mediaTime);
   }
-  EXPECT_NE(std::find(g_boxes.begin(), g_boxes.end(), "Varno Reel Craft V2.0 V2.0|Convert finished!"),
+  EXPECT_NE(std::find(g_boxes.begin(), g_boxes.end(), "Varno Reel Craft V2.0|Convert finished!"),
             g_boxes.end());
 }
 

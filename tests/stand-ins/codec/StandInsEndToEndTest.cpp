@@ -60,26 +60,67 @@ class StandInConversion : public ::testing::Test {
     return output;
   }
 
+  void ExpectSegmentsCoverTheSource(const char* name);
+
   ModuleHarness m_harness;
   CVideoModule* m_module = NULL;
   std::vector<std::string> m_temps;
 };
 
-TEST_F(StandInConversion, AviSourceToMp4InSegmentsThroughTheCodecLibrary) {
-  Config().Set("Splitter", 2);  // a 3 s clip: 2 s and the 1 s rest
-  std::string output = ConvertOne(Media("clip.avi"), 5);
+// The probe's media time is whole seconds cut down (2.6 s reads as 2): the
+// segments still add up to the whole source, within a frame or two.
+void StandInConversion::ExpectSegmentsCoverTheSource(const char* name) {
+  Config().Set("Splitter", 2);
+  std::string source = Media(name);
+  double whole = Probe(source).duration;
+  std::string output = ConvertOne(source, 5);
   EXPECT_FALSE(vrctest::FileExists(output)) << "the segments are the outputs";
-  const double lengths[] = {2, 1};
-  for (int n = 0; n < 2; ++n) {
-    std::string segment = output + "_" + std::to_string(n + 1) + ".mp4";
-    ExpectAudioAndVideo(Probe(segment), segment, 320, 240, lengths[n]);
+  double sum = 0;
+  for (int n = 1; n <= 2; ++n) {
+    std::string segment = output + "_" + std::to_string(n) + ".mp4";
+    codec::MediaFacts facts = Probe(segment);
+    EXPECT_TRUE(facts.hasVideo && facts.hasAudio) << segment;
+    EXPECT_EQ(320, facts.width) << segment;
+    sum += facts.duration;
   }
+  EXPECT_NEAR(whole, sum, 0.1) << name << ": the segments lost part of the source";
+}
+
+TEST_F(StandInConversion, SegmentsThroughTheCodecLibraryCoverAThreeSecondClip) {
+  ExpectSegmentsCoverTheSource("clip.avi");
+}
+
+TEST_F(StandInConversion, SegmentsThroughTheCodecLibraryCoverAClipOfNoWholeSeconds) {
+  ExpectSegmentsCoverTheSource("odd.avi");
 }
 
 TEST_F(StandInConversion, MpgSourceToPspInTwoPassesThroughTheCodecLibrary) {
   Config().Set("Used2Pass", 1);
   Config().Set("Splitter", 0);
+  char before[MAX_PATH] = "", after[MAX_PATH] = "";
+  GetCurrentDirectoryA(MAX_PATH, before);
   std::string output = ConvertOne(Media("clip.mpg"), 7);
+  GetCurrentDirectoryA(MAX_PATH, after);
+  codec::MediaFacts facts = Probe(output);
+  ExpectAudioAndVideo(facts, output, 320, 240, 3);
+  EXPECT_EQ(24000, facts.sampleRate);
+  EXPECT_STREQ(before, after) << "the codec library kept the program's current folder";
+  WIN32_FIND_DATAA found;
+  CFindHandle logs(FindFirstFileA((m_harness.install.Path() + "2pass*").c_str(), &found));
+  EXPECT_FALSE(logs.IsValid()) << "the pass log stayed in the installation folder";
+}
+
+// The portable player's container needs sound: a source without any gets a
+// silent track of the profile's sound.
+TEST_F(StandInConversion, AClipWithoutSoundToPspGetsASilentTrack) {
+  Config().Set("Splitter", 0);
+  Config().Set("Used2Pass", 0);
+  ASSERT_EQ(1, m_module->AddFile(Media("silent.avi").c_str()));
+  m_harness.UseOutputType(7);
+  std::string output = Task(0) ? Task(0)->outputPath : "";
+  // The row still says that the source had no sound of its own.
+  EXPECT_EQ(4, m_module->Convert());
+  EXPECT_EQ("Convert Successful, No Audio", Task(0) ? Task(0)->stateText : "");
   codec::MediaFacts facts = Probe(output);
   ExpectAudioAndVideo(facts, output, 320, 240, 3);
   EXPECT_EQ(24000, facts.sampleRate);

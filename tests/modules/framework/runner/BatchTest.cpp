@@ -68,9 +68,9 @@ TEST_P(BatchTest, EndsAsTheResultsSay) {
   EXPECT_FALSE(runner.IsRunning()) << "the batch ends idle";
 }
 
-const char kFinished[] = "Varno Reel Craft V2.0 V2.0|Convert finished!";
-const char kAborted[] = "Varno Reel Craft V2.0 V2.0|User Aborted!";
-const char kConfirm[] = "Varno Reel Craft V2.0 V2.0|Are you sure that conversion abort?";
+const char kFinished[] = "Varno Reel Craft V2.0|Convert finished!";
+const char kAborted[] = "Varno Reel Craft V2.0|User Aborted!";
+const char kConfirm[] = "Varno Reel Craft V2.0|Are you sure that conversion abort?";
 
 INSTANTIATE_TEST_SUITE_P(
     Matrix, BatchTest,
@@ -105,6 +105,29 @@ TEST(Batch, EveryRowWaitsFromTheStartOfANewBatch) {
     EXPECT_NE(before.end(), std::find(before.begin(), before.end(), row)) << row;
 }
 
+// A box of the batch is owned by the main window that holds the list, so
+// that the window cannot be used behind it.
+TEST(Batch, BoxesAreOwnedByTheMainWindow) {
+  HWND main = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, NULL, NULL,
+                              NULL, NULL);
+  HWND list = CreateWindowExA(0, "STATIC", "list", WS_CHILD, 0, 0, 100, 100, main, NULL, NULL, NULL);
+  ASSERT_TRUE(main && list);
+  {
+    RunnerFixture f;
+    f.rows.window = list;
+    ASSERT_TRUE(f.AddTask("a.avi"));
+    ASSERT_TRUE(f.AddTask("b.avi"));
+    DeleteFileA(f.model.list.GetTask(0)->sourcePath.c_str());
+    ScriptedRunner runner;
+    runner.results = {1, 1};
+    f.Wire(&runner);
+    runner.Run();
+    ASSERT_EQ(2u, BoxRecorder::owners.size()) << "a missing source and the end of the batch";
+    for (HWND owner : BoxRecorder::owners) EXPECT_EQ(main, owner);
+  }
+  DestroyWindow(main);
+}
+
 TEST(Batch, MissingOutputFolderStopsBeforeAnyTask) {
   RunnerFixture f;
   ASSERT_TRUE(f.AddTask("a.avi"));
@@ -113,7 +136,7 @@ TEST(Batch, MissingOutputFolderStopsBeforeAnyTask) {
   f.Wire(&runner);
   runner.Run();
   EXPECT_TRUE(runner.converted.empty());
-  EXPECT_EQ((std::vector<std::string>{"Varno Reel Craft V2.0 V2.0|Output path doesn't exist!"}),
+  EXPECT_EQ((std::vector<std::string>{"Varno Reel Craft V2.0|Output path doesn't exist!"}),
             BoxRecorder::boxes);
   EXPECT_TRUE(f.events.events.empty());
 }
@@ -129,7 +152,7 @@ TEST(Batch, MissingSourceIsReportedAndSkipped) {
   runner.Run();
   EXPECT_EQ(std::vector<int>{1}, runner.converted);
   ASSERT_EQ(2u, BoxRecorder::boxes.size());
-  EXPECT_EQ("Varno Reel Craft V2.0 V2.0|'" + f.model.list.GetTask(0)->sourcePath +
+  EXPECT_EQ("Varno Reel Craft V2.0|'" + f.model.list.GetTask(0)->sourcePath +
                 "' Source File doesn't exist!",
             BoxRecorder::boxes[0]);
   EXPECT_EQ("Unconvert", f.model.list.GetTask(0)->stateText) << "its state is not changed";

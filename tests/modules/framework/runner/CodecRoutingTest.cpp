@@ -23,9 +23,11 @@ class RecordingRunner : public CConvertRunner {
                       std::to_string(firstStage));
     if (firstStage && encoderResult == 1) vrctest::WriteFile(task.outputPath, "first stage");
     firstStageOutput = firstStage ? task.outputPath : firstStageOutput;
+    encoderSources.push_back(task.sourcePath);
     return encoderResult;
   }
   std::vector<std::string> encoder;
+  std::vector<std::string> encoderSources;
   std::string firstStageOutput;
   int encoderResult = 1;
 };
@@ -118,13 +120,51 @@ TEST(ConvertToMPEG4, RoutingBySourceRetryAndTemplate) {
   }
 }
 
+// In two stages an xvid template sends the task itself to the encoder, not
+// the intermediate file that the first stage made.
+TEST(ConvertToMPEG4, AnXvidTemplateInTwoStagesConvertsTheSource) {
+  CodecRun run("clip.avi");
+  run.f.model.WriteProfile(std::string(kBasicProfile) + "[COMMOND]\n0=-vcodec |xvid |OUTPUTFILE |\n");
+  EXPECT_EQ(1, run.runner.ConvertToMPEG4(run.task, &run.progress, NULL, 1));
+  EXPECT_EQ((std::vector<std::string>{"encoder bypass=0 first=1", "encoder bypass=1 first=0"}),
+            run.runner.encoder);
+  ASSERT_EQ(2u, run.runner.encoderSources.size());
+  EXPECT_EQ(run.task.sourcePath, run.runner.encoderSources[1]);
+  EXPECT_TRUE(run.CodecCalls().empty());
+}
+
+// A task of a kind that the profile has no template for fails at once; it
+// never runs with the template of the task before it.
+TEST(ConvertToMPEG4, NoTemplateForTheTaskFailsWithoutStaleArguments) {
+  CodecRun run("clip.avi");
+  ASSERT_EQ(1, run.runner.ConvertToMPEG4(run.task, &run.progress, NULL, 0));
+  ASSERT_EQ(1u, run.CodecCalls().size());
+  CTaskRecord soundOnly = run.task;
+  soundOnly.hasVideo = 0;  // key "2", which the profile lacks
+  EXPECT_EQ(0, run.runner.ConvertToMPEG4(soundOnly, &run.progress, NULL, 0));
+  EXPECT_EQ(0, run.runner.ConvertToMPEG4(soundOnly, &run.progress, NULL, 1)) << "nor on the retry";
+  EXPECT_EQ(1u, run.CodecCalls().size()) << "the previous task's arguments were used";
+  EXPECT_TRUE(run.runner.encoder.empty());
+  std::vector<std::string> arguments = {"stale"};
+  EXPECT_FALSE(run.runner.BuildCodecArgs(soundOnly, &arguments, ""));
+  EXPECT_TRUE(arguments.empty());
+}
+
 TEST(ConvertToMPEG4, TwoPassesReportOneRunAndLeaveNoTemporaryFile) {
   std::vector<std::string> before = vrctest::RunnerTempFiles();
   {
     CodecRun run("clip.avi");
     run.f.model.config.Set("Used2Pass", 1);
     run.f.model.config.Set("Splitter", 0);
+    // The pass log as the library's first pass leaves it in its folder.
+    std::string passLog = run.f.model.install.File("2pass-0.log");
+    ASSERT_TRUE(vrctest::WriteFile(passLog, "pass 1"));
+    char before[MAX_PATH] = "", after[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, before);
     EXPECT_EQ(1, run.runner.ConvertToMPEG4(run.task, &run.progress, NULL, 0));
+    GetCurrentDirectoryA(MAX_PATH, after);
+    EXPECT_STREQ(before, after) << "the library kept the program's current folder";
+    EXPECT_FALSE(vrctest::FileExists(passLog)) << "the pass log stayed";
     // The fixture library reports 0, 50 and 100 in each pass.
     EXPECT_EQ((std::vector<std::string>{"0:0", "0:25", "0:50", "0:50", "0:75", "0:100"}),
               run.progress.reports);
@@ -164,8 +204,10 @@ TEST(ConvertToMPEG4, SegmentsComeFirstAndAStopEndsThem) {
       std::vector<std::string> calls = run.CodecCalls();
       ASSERT_EQ(row.calls, calls.size()) << row.name;
       std::string mpeg = lstrcmpiA(row.source, "clip.mpg") == 0 ? "-f|mpeg|" : "";
+      // The last segment has no length: it runs to the source's end.
       for (size_t n = 0; n < calls.size(); ++n)
-        EXPECT_EQ("-muxdelay|0|-muxpreload|0|-ss|" + std::to_string(n * 5) + "|-t|5|" + mpeg + "-i|" +
+        EXPECT_EQ("-muxdelay|0|-muxpreload|0|-ss|" + std::to_string(n * 5) +
+                      (n + 1 < 2 ? "|-t|5|" : "|") + mpeg + "-i|" +
                       run.task.sourcePath + "|-f|mp4|-y|" + run.task.outputPath + "_" +
                       std::to_string(n + 1) + ".mp4",
                   calls[n])

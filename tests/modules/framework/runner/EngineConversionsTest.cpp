@@ -72,6 +72,32 @@ TEST(EngineConversions, CallOrderAndConfigurationByMethod) {
   }
 }
 
+// An engine that cannot be set up on this machine (under Wine the AVI
+// multiplexer) is asked once a batch: its box is shown once, and every row
+// still ends failed.
+TEST(EngineConversions, AnEngineThatCannotBeSetUpIsAskedOnceABatch) {
+  EngineRun run("ASF>AVI");
+  for (const char* name : {"a.avi", "b.avi", "c.avi"}) {
+    CTaskRecord* task = run.f.AddTask(name);
+    ASSERT_TRUE(task);
+    task->outputType = 0;
+  }
+  run.manager.engine.convertResult = ENGINE_CANNOT_SET_UP;
+  auto converts = [&run] {
+    int count = 0;
+    for (const std::string& call : run.manager.engine.calls) count += call.compare(0, 8, "Convert:") == 0;
+    return count;
+  };
+  for (int batch = 1; batch <= 2; ++batch) {
+    run.runner.Run();
+    EXPECT_EQ(batch, converts()) << "batch " << batch;
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ("Convert Failed", run.f.model.list.GetTask(i)->stateText) << "batch " << batch;
+      EXPECT_FALSE(vrctest::FileExists(run.f.model.list.GetTask(i)->outputPath));
+    }
+  }
+}
+
 TEST(EngineConversions, OutputDeletedOnEveryResultButSuccess) {
   struct Row {
     const char* name;

@@ -27,8 +27,9 @@ class FakeRows : public ITaskRows {
     shown.push_back(std::to_string(row) + ":" + (task ? task->stateText : ""));
     return TRUE;
   }
-  HWND GetWindow() override { return NULL; }
+  HWND GetWindow() override { return window; }
   std::vector<std::string> shown;
+  HWND window = NULL;  // the list's window, when a test gives it one
 
  private:
   CTaskList* m_pList;
