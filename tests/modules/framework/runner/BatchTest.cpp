@@ -105,6 +105,16 @@ TEST(Batch, EveryRowWaitsFromTheStartOfANewBatch) {
     EXPECT_NE(before.end(), std::find(before.begin(), before.end(), row)) << row;
 }
 
+// A batch of two whose first source is gone before it starts.
+void RunWithTheFirstSourceGone(RunnerFixture& f, ScriptedRunner& runner) {
+  ASSERT_TRUE(f.AddTask("a.avi"));
+  ASSERT_TRUE(f.AddTask("b.avi"));
+  DeleteFileA(f.model.list.GetTask(0)->sourcePath.c_str());
+  runner.results = {1, 1};
+  f.Wire(&runner);
+  runner.Run();
+}
+
 // A box of the batch is owned by the main window that holds the list, so
 // that the window cannot be used behind it.
 TEST(Batch, BoxesAreOwnedByTheMainWindow) {
@@ -115,13 +125,8 @@ TEST(Batch, BoxesAreOwnedByTheMainWindow) {
   {
     RunnerFixture f;
     f.rows.window = list;
-    ASSERT_TRUE(f.AddTask("a.avi"));
-    ASSERT_TRUE(f.AddTask("b.avi"));
-    DeleteFileA(f.model.list.GetTask(0)->sourcePath.c_str());
     ScriptedRunner runner;
-    runner.results = {1, 1};
-    f.Wire(&runner);
-    runner.Run();
+    RunWithTheFirstSourceGone(f, runner);
     ASSERT_EQ(2u, BoxRecorder::owners.size()) << "a missing source and the end of the batch";
     for (HWND owner : BoxRecorder::owners) EXPECT_EQ(main, owner);
   }
@@ -143,13 +148,8 @@ TEST(Batch, MissingOutputFolderStopsBeforeAnyTask) {
 
 TEST(Batch, MissingSourceIsReportedAndSkipped) {
   RunnerFixture f;
-  ASSERT_TRUE(f.AddTask("a.avi"));
-  ASSERT_TRUE(f.AddTask("b.avi"));
-  DeleteFileA(f.model.list.GetTask(0)->sourcePath.c_str());
   ScriptedRunner runner;
-  runner.results = {1, 1};
-  f.Wire(&runner);
-  runner.Run();
+  RunWithTheFirstSourceGone(f, runner);
   EXPECT_EQ(std::vector<int>{1}, runner.converted);
   ASSERT_EQ(2u, BoxRecorder::boxes.size());
   EXPECT_EQ("Varno Reel Craft V2.0|'" + f.model.list.GetTask(0)->sourcePath +
