@@ -115,6 +115,15 @@ class OutputTypesTable : public ::testing::TestWithParam<TypeRow> {
     return codec::ProbeMedia(vrctest::ProgramFolder() + "ffmpeg.exe", path);
   }
 
+  // Every source in the list for the type, and the names of their outputs.
+  void AddEverySource(int type, std::vector<std::string>* outputs) {
+    for (const Source& source : kSources)
+      ASSERT_EQ(1, m_harness.module->AddFile(Media(source.name).c_str())) << source.name;
+    m_harness.UseOutputType(type);
+    for (size_t i = 0; i < sizeof(kSources) / sizeof(kSources[0]); ++i)
+      outputs->push_back(m_harness.Task((int)i)->outputPath);
+  }
+
   ModuleHarness m_harness;
   UINT_PTR m_timer = 0;
   std::vector<std::string> m_temps;
@@ -123,12 +132,8 @@ class OutputTypesTable : public ::testing::TestWithParam<TypeRow> {
 TEST_P(OutputTypesTable, EverySourceKind) {
   const TypeRow& row = GetParam();
   CVideoModule* module = m_harness.module;
-  for (const Source& source : kSources)
-    ASSERT_EQ(1, module->AddFile(Media(source.name).c_str())) << source.name;
-  m_harness.UseOutputType(row.type);
   std::vector<std::string> outputs;
-  for (size_t i = 0; i < sizeof(kSources) / sizeof(kSources[0]); ++i)
-    outputs.push_back(m_harness.Task((int)i)->outputPath);
+  ASSERT_NO_FATAL_FAILURE(AddEverySource(row.type, &outputs));
   module->Convert();
 
   for (size_t i = 0; i < outputs.size(); ++i) {
@@ -171,12 +176,8 @@ void CALLBACK PressStop(HWND, UINT, UINT_PTR id, DWORD) {
 TEST_P(OutputTypesTable, AStoppedBatchLeavesNothing) {
   const TypeRow& row = GetParam();
   CVideoModule* module = m_harness.module;
-  for (const Source& source : kSources)
-    ASSERT_EQ(1, module->AddFile(Media(source.name).c_str())) << source.name;
-  m_harness.UseOutputType(row.type);
   std::vector<std::string> outputs;
-  for (size_t i = 0; i < sizeof(kSources) / sizeof(kSources[0]); ++i)
-    outputs.push_back(m_harness.Task((int)i)->outputPath);
+  ASSERT_NO_FATAL_FAILURE(AddEverySource(row.type, &outputs));
   g_stopping = module;
   g_stopped = false;
   UINT_PTR stop = SetTimer(NULL, 0, 300, PressStop);
