@@ -40,6 +40,9 @@ ff "${still[@]}" -pix_fmt rgb24 "$out/photo.png"
 ff "${still[@]}" "$out/photo.gif"
 ff "${still[@]}" -pix_fmt bgr24 "$out/photo.bmp"
 ff "${still[@]}" -pix_fmt rgb24 "$out/photo.tif"
+# A camera-sized picture, larger than every size the photo page offers.
+ff -f lavfi -i "testsrc=size=1280x960:rate=1:duration=1" -frames:v 1 -pix_fmt rgb24 \
+  "$out/large.png"
 head -c 4096 "$out/garbage.avi" > "$out/corrupt.jpg"
 # A camera's turned pictures: the same shown picture (red, green / blue,
 # white quarters) stored turned as each Exif orientation 2 to 8 says, with
