@@ -14,6 +14,8 @@
 namespace {
 
 PFN_FindWmCodecIndex g_findWmCodecIndexSeam = NULL;
+PFN_ListDevices g_listDevicesSeam = NULL;
+PFN_ListWmCodecNames g_listWmCodecNamesSeam = NULL;
 
 // The codec information of a new Windows Media profile manager into a
 // holder's out parameter; fails where the runtime is missing.
@@ -186,6 +188,7 @@ DeviceLookupResult BindDeviceFilter(const GUID& category, int index, IBaseFilter
 
 DeviceLookupResult ListDevices(const GUID& category, std::vector<DeviceEntry>* devices) {
   if (!devices) return kDeviceAbsent;
+  if (g_listDevicesSeam) return g_listDevicesSeam(category, devices);
   devices->clear();
   CComPtr<IEnumMoniker> monikers;
   DeviceLookupResult result = OpenCategory(category, &monikers);
@@ -201,8 +204,11 @@ DeviceLookupResult ListDevices(const GUID& category, std::vector<DeviceEntry>* d
   return devices->empty() ? kDeviceAbsent : kDeviceFound;
 }
 
+void SetListDevicesSeam(PFN_ListDevices fn) { g_listDevicesSeam = fn; }
+
 BOOL ListWmCodecNames(const GUID& mediaType, std::vector<std::string>* names) {
   if (!names) return FALSE;
+  if (g_listWmCodecNamesSeam) return g_listWmCodecNamesSeam(mediaType, names);
   names->clear();
   CComPtr<IWMCodecInfo2> info;
   if (FAILED(OpenCodecInfo(&info))) return FALSE;
@@ -215,6 +221,8 @@ BOOL ListWmCodecNames(const GUID& mediaType, std::vector<std::string>* names) {
   }
   return TRUE;
 }
+
+void SetListWmCodecNamesSeam(PFN_ListWmCodecNames fn) { g_listWmCodecNamesSeam = fn; }
 
 namespace {
 

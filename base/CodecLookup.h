@@ -51,11 +51,18 @@ struct DeviceEntry {
 // Every device of a category in the system's order; kDeviceAbsent (and an
 // empty list) for a category without devices.
 DeviceLookupResult ListDevices(const GUID& category, std::vector<DeviceEntry>* devices);
+typedef DeviceLookupResult (*PFN_ListDevices)(const GUID& category,
+                                              std::vector<DeviceEntry>* devices);
+// Tests give the walk a fixture list of devices; NULL puts the real one back.
+void SetListDevicesSeam(PFN_ListDevices fn);
 
 // The names of the installed Windows Media codecs of a media type, by codec
 // index ("" where a name cannot be read); FALSE, with an empty list, when
 // the runtime cannot be asked.
 BOOL ListWmCodecNames(const GUID& mediaType, std::vector<std::string>* names);
+typedef BOOL (*PFN_ListWmCodecNames)(const GUID& mediaType, std::vector<std::string>* names);
+// Tests give the codec list a fixture; NULL puts the real one back.
+void SetListWmCodecNamesSeam(PFN_ListWmCodecNames fn);
 // The format descriptions of one codec under an enumeration setting:
 // constant bit rate (vbr FALSE, passes 1) or variable bit rate with one or
 // two passes. Positions are the codec's format numbers ("" where a

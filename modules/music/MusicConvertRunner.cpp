@@ -1,7 +1,6 @@
 #include "modules/music/MusicConvertRunner.h"
 
 #include "modules/framework/model/TaskList.h"
-#include "modules/music/MusicTaskList.h"
 
 int CMusicConvertRunner::ConvertTask(int index, IConvertProgress* progress,
                                      IConvertEngine** engine) {
@@ -16,10 +15,6 @@ int CMusicConvertRunner::ConvertTask(int index, IConvertProgress* progress,
 int CMusicConvertRunner::GetResultText(CTaskRecord* task, int result) {
   int ok = CConvertRunner::GetResultText(task, result);
   if (!task) return ok;
-  if (task->outputType == kOutputTypeNone) {
-    task->stateText = std::string("Convert Failed, ") + kNoMp3OutputType;
-    return 0;
-  }
   // A music output without sound is no output at all.
   if (result == kResultNoAudio) {
     task->stateText = "Convert Failed";

@@ -5,7 +5,7 @@ const int kMp3AudioCodec = 2;   // "MPEG Layer-3"
 const int kListedAudioKbps = 64;  // what every music task carries as its output rate
 }  // namespace
 
-const char kNoMp3OutputType[] = "No MP3 Output Type";
+const char* CMusicTaskList::MissingOutputTypeReason() const { return "No MP3 Output Type"; }
 
 const char* CMusicTaskList::SupportedPatterns() const {
   return "*.RM;*.RMVB;*.AVI;*.WMV;*.WMA;*.ASF;*.MPG;*.MPEG;*.MPE;*.M1V;*.MPV2;*.MPA;*.MP2;*.MP3;"
@@ -31,7 +31,7 @@ int CMusicTaskList::CurrentOutputTypeIndex() {
 
 BOOL CMusicTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
   if (OutputTypeIndexOfId(kOutputTypeMp3) < 0)
-    return RefuseMissingOutputType(task, kNoMp3OutputType);
+    return RefuseMissingOutputType(task);
   BOOL result = CTaskList::LoadOutputSettings(outputTypeIndex, task);
   if (task) task->audioCodec = kMp3AudioCodec;
   return result;

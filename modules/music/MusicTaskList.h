@@ -3,9 +3,6 @@
 #pragma once
 #include "modules/framework/model/TaskList.h"
 
-// The state of a task when the catalogue has no MP3 entry.
-extern const char kNoMp3OutputType[];
-
 class CMusicTaskList : public CTaskList {
  public:
   BOOL LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) override;
@@ -14,6 +11,8 @@ class CMusicTaskList : public CTaskList {
   // music page's choice is a row of MP3 settings ("MusicLastOutputTypeIndex"),
   // not a catalogue index.
   int CurrentOutputTypeIndex() override;
+  // Without an MP3 entry in the catalogue the tasks fail with this reason.
+  const char* MissingOutputTypeReason() const override;
 
  protected:
   const char* SupportedPatterns() const override;

@@ -42,9 +42,13 @@ int CPhotoTaskList::CurrentOutputTypeIndex() {
   return OutputTypeIndexOfId(kOutputTypeStillImage);
 }
 
+const char* CPhotoTaskList::MissingOutputTypeReason() const {
+  return "No Still Image Output Type";
+}
+
 BOOL CPhotoTaskList::LoadOutputSettings(int outputTypeIndex, CTaskRecord* task) {
   if (OutputTypeIndexOfId(kOutputTypeStillImage) < 0)
-    return RefuseMissingOutputType(task, "No Still Image Output Type");
+    return RefuseMissingOutputType(task);
   return CTaskList::LoadOutputSettings(outputTypeIndex, task);
 }
 

@@ -19,6 +19,7 @@ class CPhotoTaskList : public CTaskList {
   // the photo page lists that one type only, so its row is no catalogue
   // index.
   int CurrentOutputTypeIndex() override;
+  const char* MissingOutputTypeReason() const override;
   // The window whose size the thumbnails fit; NULL when it goes.
   void SetPreviewWindow(CPhotoWndView* preview) { m_pPreview = preview; }
   CPhotoWndView* GetPreviewWindow() const { return m_pPreview; }

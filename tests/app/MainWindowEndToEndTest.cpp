@@ -93,17 +93,22 @@ struct PageCase {
   const char* extension;
   Probe probe;
   int kbps;                 // the output's bit rate, where the row sets one
+  const char* sizeList;     // the page's picture-size drop-down, else NULL
+  int sizeRow;              // its row to choose: not the current one
+  int width;                // the output picture's width that row gives
 };
 
 const PageCase kPages[] = {
     {"VideoClipToMpeg4InAvi", 0, "ShowVideoConverter", "VideoConverterTaskListView",
      "runner_media\\clip.mp4", "MPEG-4 video in AVI for portable players (*.avi)", 0, ".avi",
-     kProbeVideoAndSound, 0},
+     kProbeVideoAndSound, 0, NULL, 0, 0},
     // Row 1 of the music rows: MP3 at 192 kbps (row 0, the current one, is 128).
     {"MusicWavToMp3", 1, "ShowMusicConverter", "MusicConverterTaskListView",
-     "..\\testmedia\\tone.wav", NULL, 1, ".mp3", kProbeSoundOnly, 192},
-    {"PhotoPngToJpeg", 2, "ShowStillCast", "StillCastTaskListView", "..\\testmedia\\photo.png",
-     "Still images (*.jpg)", 0, ".jpg", kProbeJpeg, 0},
+     "..\\testmedia\\tone.wav", NULL, 1, ".mp3", kProbeSoundOnly, 192, NULL, 0, 0},
+    // A 1280x960 picture through the size list's row 2, 1024x768 (row 1,
+    // 800x600, is the current one); the picture keeps its ratio.
+    {"PhotoPngToJpeg", 2, "ShowStillCast", "StillCastTaskListView", "..\\testmedia\\large.png",
+     "Still images (*.jpg)", 0, ".jpg", kProbeJpeg, 0, "PhotoResolution", 2, 1024},
 };
 
 void PrintTo(const PageCase& c, std::ostream* out) { *out << c.name; }
@@ -113,7 +118,7 @@ std::string ExtensionOf(const std::string& file) {
   return dot == std::string::npos ? "" : file.substr(dot);
 }
 
-void ExpectMedia(const std::string& path, Probe probe) {
+void ExpectMedia(const std::string& path, Probe probe, int width) {
   if (probe == kProbeJpeg) {
     const std::string bytes = vrctest::ReadFile(path);
     ASSERT_GT(bytes.size(), 3u);
@@ -124,6 +129,12 @@ void ExpectMedia(const std::string& path, Probe probe) {
     SIZE size = picture.Size();
     EXPECT_GT(size.cx, 0) << "GDI+ decodes " << path;
     EXPECT_GT(size.cy, 0);
+    if (width) {
+      printf("the picture came out %ldx%ld\n", static_cast<long>(size.cx),
+             static_cast<long>(size.cy));
+      EXPECT_EQ(width, size.cx) << "the chosen size's width";
+      EXPECT_EQ(width * 3 / 4, size.cy) << "the source's ratio kept";
+    }
     return;
   }
   VIDEOINFOHEADER video = {};
@@ -195,12 +206,19 @@ TEST_P(PageConversion, ADroppedFileConvertsThroughTheWindowsOwnControls) {
   ASSERT_TRUE(types);
   ASSERT_GT(types->GetCount(), 0);
   int row = c.row;
+  if (!c.outputType) EXPECT_NE(row, types->GetCurSel()) << "a row that changes something";
   if (c.outputType) {
     const auto& items = types->Items();
     row = static_cast<int>(std::find(items.begin(), items.end(), c.outputType) - items.begin());
     ASSERT_LT(row, types->GetCount()) << c.outputType;
   }
   ASSERT_TRUE(ChooseRow(*types, row)) << "the popup's row " << row;
+  if (c.sizeList) {
+    CSkinDropDown* sizes = FindDropDown(*page, c.sizeList);
+    ASSERT_TRUE(sizes) << c.sizeList;
+    EXPECT_NE(c.sizeRow, sizes->GetCurSel()) << "a row that changes something";
+    ASSERT_TRUE(ChooseRow(*sizes, c.sizeRow)) << "the popup's row " << c.sizeRow;
+  }
 
   // Convert, watched while it runs.
   CSkinPushButton* convert = FindButton(*page, "Convert");
@@ -233,7 +251,7 @@ TEST_P(PageConversion, ADroppedFileConvertsThroughTheWindowsOwnControls) {
   std::vector<std::string> made = vrctest::FilesIn(output.Path());
   ASSERT_EQ(1u, made.size()) << "one output in the chosen folder";
   EXPECT_EQ(0, lstrcmpiA(c.extension, ExtensionOf(made[0]).c_str())) << made[0];
-  ExpectMedia(output.File(made[0]), c.probe);
+  ExpectMedia(output.File(made[0]), c.probe, c.width);
   if (c.kbps) {
     // A 3-second output at the row's constant bit rate: its size tells the
     // rate (within the frame padding and the header).

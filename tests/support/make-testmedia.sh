@@ -40,6 +40,9 @@ ff "${still[@]}" -pix_fmt rgb24 "$out/photo.png"
 ff "${still[@]}" "$out/photo.gif"
 ff "${still[@]}" -pix_fmt bgr24 "$out/photo.bmp"
 ff "${still[@]}" -pix_fmt rgb24 "$out/photo.tif"
+# A camera-sized picture, larger than every size the photo page offers.
+ff -f lavfi -i "testsrc=size=1280x960:rate=1:duration=1" -frames:v 1 -pix_fmt rgb24 \
+  "$out/large.png"
 head -c 4096 "$out/garbage.avi" > "$out/corrupt.jpg"
 # A camera's turned pictures: the same shown picture (red, green / blue,
 # white quarters) stored turned as each Exif orientation 2 to 8 says, with
@@ -61,3 +64,15 @@ for turn in "1 -strip" "2 -flop" "3 -rotate 180" "4 -flip" "5 -transpose" "6 -ro
   rm "$out/stored$1.jpg"
 done
 rm "$shown"
+# Two WAVs of a few samples that the platform's media detector under Wine
+# never answers for: 9 samples of mu-law at 8 kHz, and 5 frames of 3-channel
+# 24-bit PCM at 8 kHz in a plain (not extensible) format header, the header
+# written here since ffmpeg writes an extensible one for 24 bits.
+ff -f lavfi -i "sine=frequency=440:sample_rate=8000" -af atrim=end_sample=9 -ac 1 -c:a pcm_mulaw \
+  "$out/hang-ulaw.wav"
+ff -f lavfi -i "sine=frequency=440:sample_rate=8000" -af atrim=end_sample=5 -ac 3 -f s24le \
+  "$out/hang-3ch24.pcm"
+{ printf 'RIFF\x52\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x03\x00\x40\x1f\x00\x00'
+  printf '\x40\x19\x01\x00\x09\x00\x18\x00data\x2d\x00\x00\x00'
+  cat "$out/hang-3ch24.pcm"; printf '\x00'; } > "$out/hang-3ch24.wav"
+rm "$out/hang-3ch24.pcm"

@@ -219,8 +219,9 @@ void CTaskList::FillFromCodecLibrary(CTaskRecord* task, int result) {
 
 int CTaskList::CurrentOutputTypeIndex() { return Setting("CurrentLastOutputTypeIndex"); }
 
-BOOL CTaskList::RefuseMissingOutputType(CTaskRecord* task, const char* reason) {
-  if (!task) return FALSE;
+BOOL CTaskList::RefuseMissingOutputType(CTaskRecord* task) {
+  const char* reason = MissingOutputTypeReason();
+  if (!task || !reason) return FALSE;
   LogPrint(LOG_ERROR, "%s: %s\n", reason, task->sourcePath.c_str());
   task->outputType = kOutputTypeNone;
   task->stateText = reason;

@@ -35,10 +35,12 @@ class CTaskList {
   // choice, "CurrentLastOutputTypeIndex". A list that makes one kind of
   // output only answers that kind's entry (OutputTypeIndexOfId).
   virtual int CurrentOutputTypeIndex();
-  // For a list that makes one kind of output, when the catalogue has no
-  // entry of that kind: the task gets no output type (it fails when
-  // converted), `reason` as its state and a log line. FALSE.
-  BOOL RefuseMissingOutputType(CTaskRecord* task, const char* reason);
+  // What a list that makes one kind of output says when the catalogue has
+  // no entry of that kind; NULL for a list that converts to any type.
+  virtual const char* MissingOutputTypeReason() const { return NULL; }
+  // For such a list without its entry: the task gets no output type (it
+  // fails when converted), that reason as its state and a log line. FALSE.
+  BOOL RefuseMissingOutputType(CTaskRecord* task);
 
   void SetConfig(IVarnoConfigEx* config) { m_pConfig = config; }
   void SetConverterManager(CConverterManager* manager) { m_pManager = manager; }

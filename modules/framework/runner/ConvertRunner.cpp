@@ -366,6 +366,12 @@ int CConvertRunner::ConvertTask(int index, IConvertProgress* progress, IConvertE
 
 int CConvertRunner::GetResultText(CTaskRecord* task, int result) {
   if (!task) return 0;
+  // A task of a page whose one output type the catalogue lacks says so.
+  const char* missing = m_pTaskList ? m_pTaskList->MissingOutputTypeReason() : NULL;
+  if (task->outputType == kOutputTypeNone && missing) {
+    task->stateText = std::string("Convert Failed, ") + missing;
+    return 0;
+  }
   const char* ext = GetFileExt(task->sourcePath.c_str());
   switch (result) {
     case kResultFailed:

@@ -15,6 +15,7 @@
 #include <dshow.h>
 
 #include "config/dialogs/AboutDialog.h"
+#include "config/dialogs/ComboFill.h"
 #include "config/dialogs/CompressorCombos.h"
 #include "config/dialogs/OutputSettingsRules.h"
 #include "config/dialogs/ConfigDialogs.h"
@@ -434,11 +435,12 @@ TEST_F(OutputDialog, A640x480PortableVideoTakesTheCoachBitRate) {
   EXPECT_EQ(1500000, Selected(hWnd, IDC_VIDEO_BITRATE));
   store.config.Set("VideoSize", (640 << 16) | 480);
   Click(hWnd, IDC_OUTPUT_DEFAULT);
-  // The profile's defaults are shown; the coach rate only goes with 640x480.
-  const int size = store.config.Int("VideoSize");
-  EXPECT_EQ(size, Selected(hWnd, IDC_VIDEO_SIZE));
-  EXPECT_EQ(size == ((640 << 16) | 480) ? 1500000 : store.config.Int("VideoBitrate"),
-            Selected(hWnd, IDC_VIDEO_BITRATE));
+  // The profile's defaults are shown (320x240 and its bit rate): the coach
+  // rate only goes with 640x480.
+  EXPECT_EQ((320 << 16) | 240, store.config.Int("VideoSize"));
+  EXPECT_EQ((320 << 16) | 240, Selected(hWnd, IDC_VIDEO_SIZE));
+  EXPECT_NE(1500000, store.config.Int("VideoBitrate"));
+  EXPECT_EQ(store.config.Int("VideoBitrate"), Selected(hWnd, IDC_VIDEO_BITRATE));
   // Opened on a stored 640x480, the list shows the coach rate at once.
   store.config.Set("VideoSize", (640 << 16) | 480);
   hWnd = Open(Type(1, "MPEG Layer-3", "MPEG-4"));
@@ -529,7 +531,26 @@ TEST_F(OutputDialog, OkWithEmptyListsKeepsTheirKeys) {
   EXPECT_EQ(5, store.config.Int("AudioFormatData"));
 }
 
-// ---- Compressor enumeration on this platform ---------------------------------
+// ---- Compressor enumeration -------------------------------------------------
+
+// What the enumeration seams answer: a fixture list in place of the
+// platform's devices and codecs.
+struct EnumerationFixture {
+  DeviceLookupResult result = kDeviceFound;
+  std::vector<DeviceEntry> video, audio;
+  BOOL codecsAsked = TRUE;
+  std::vector<std::string> codecs;
+};
+EnumerationFixture g_enumeration;
+
+DeviceLookupResult FixtureDevices(const GUID& category, std::vector<DeviceEntry>* devices) {
+  *devices = category == CLSID_VideoCompressorCategory ? g_enumeration.video : g_enumeration.audio;
+  return g_enumeration.result;
+}
+BOOL FixtureCodecs(const GUID&, std::vector<std::string>* names) {
+  *names = g_enumeration.codecs;
+  return g_enumeration.codecsAsked;
+}
 
 class CompressorCombos : public ::testing::Test {
  protected:
@@ -537,37 +558,77 @@ class CompressorCombos : public ::testing::Test {
     combo = CreateWindowExA(0, "COMBOBOX", "", CBS_DROPDOWNLIST, 0, 0, 100, 100, NULL, NULL,
                             GetModuleHandleA(NULL), NULL);
   }
-  void TearDown() override { DestroyWindow(combo); }
-  ComboRows Filled(const TextList& names, const GUID& category) {
+  void TearDown() override {
+    SetListDevicesSeam(NULL);
+    SetListWmCodecNamesSeam(NULL);
+    DestroyWindow(combo);
+  }
+  // The enumeration answers from the fixture from here on.
+  void UseFixture(const EnumerationFixture& fixture) {
+    g_enumeration = fixture;
+    SetListDevicesSeam(FixtureDevices);
+    SetListWmCodecNamesSeam(FixtureCodecs);
+  }
+  ComboRows Filled(const TextList& names, const GUID& category, HRESULT expected = 1) {
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    EXPECT_EQ(1, FillCompressorCombo(CComboBox(combo), names, category));
-    ComboRows rows;
-    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-      char text[512] = {0};
-      SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-      rows.push_back({text, static_cast<INT_PTR>(SendMessageA(combo, CB_GETITEMDATA, i, 0))});
-    }
-    return rows;
+    EXPECT_EQ(expected, FillCompressorCombo(CComboBox(combo), names, category));
+    return ReadRows(CComboBox(combo));
+  }
+  ComboRows FilledCodecs(const TextList& names, int expected) {
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    EXPECT_EQ(expected, FillWMCodecCombo(CComboBox(combo), names, MEDIATYPE_Audio));
+    return ReadRows(CComboBox(combo));
   }
   dialogtest::Store store;
   HWND combo = NULL;
 };
 
+// Devices whose name cannot be read still take their position: the engine
+// binds by position, so a shown row must carry the position of its device.
+EnumerationFixture ThreeOfEach() {
+  EnumerationFixture fixture;
+  fixture.video = {{0, true, "Cinepak Codec by Radius"}, {1, false, ""},
+                   {2, true, "MJPEG Compressor"}, {3, true, "Xvid MPEG-4 Codec"}};
+  fixture.audio = {{0, false, ""}, {1, true, "IMA ADPCM"}, {2, true, "PCM"}};
+  return fixture;
+}
+
 TEST_F(CompressorCombos, ShowEveryInstalledDeviceAtItsPosition) {
-  for (const GUID* category : {&CLSID_VideoCompressorCategory, &CLSID_AudioCompressorCategory}) {
-    std::vector<DeviceEntry> devices;
-    ListDevices(*category, &devices);
-    ComboRows rows = Filled({}, *category);
-    ComboRows expected;
-    for (const DeviceEntry& device : devices)
-      if (device.named) expected.push_back({device.name, device.position});
-    EXPECT_EQ(expected, rows);
-  }
+  UseFixture(ThreeOfEach());
+  EXPECT_EQ((ComboRows{{"Cinepak Codec by Radius", 0}, {"MJPEG Compressor", 2},
+                       {"Xvid MPEG-4 Codec", 3}}),
+            Filled({}, CLSID_VideoCompressorCategory));
+  EXPECT_EQ((ComboRows{{"IMA ADPCM", 1}, {"PCM", 2}}), Filled({}, CLSID_AudioCompressorCategory));
+  // A name list shows only the devices it names, each at its own position.
+  EXPECT_EQ((ComboRows{{"Xvid MPEG-4 Codec", 3}}),
+            Filled({"Xvid MPEG-4 Codec", "mjpeg compressor"}, CLSID_VideoCompressorCategory));
   EXPECT_TRUE(dialogtest::Boxes().empty());
 }
 
+TEST_F(CompressorCombos, AMissingEnumeratorIsShownAndLeavesTheListAsItWas) {
+  const struct {
+    DeviceLookupResult result;
+    const char* box;
+  } rows[] = {{kNoSystemEnumerator, "Failed to create system enumerator"},
+              {kNoClassEnumerator, "Failed to create class enumerator"}};
+  for (const auto& row : rows) {
+    EnumerationFixture fixture = ThreeOfEach();
+    fixture.result = row.result;
+    fixture.video.clear();
+    UseFixture(fixture);
+    dialogtest::Boxes().clear();
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("No Recompression"));
+    EXPECT_EQ(E_FAIL, FillCompressorCombo(CComboBox(combo), {}, CLSID_VideoCompressorCategory));
+    EXPECT_EQ(1, static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0))) << row.box;
+    ASSERT_EQ(1u, dialogtest::Boxes().size()) << row.box;
+    EXPECT_EQ(row.box, dialogtest::Boxes()[0]);
+  }
+  dialogtest::Boxes().clear();
+}
+
 TEST_F(CompressorCombos, ANameListShowsOnlyTheLastDeviceWithItsPosition) {
+  // On the platform's own devices.
   std::vector<DeviceEntry> devices;
   ListDevices(CLSID_VideoCompressorCategory, &devices);
   if (devices.empty() || !devices.back().named) GTEST_SKIP() << "no named video compressor";
@@ -576,12 +637,23 @@ TEST_F(CompressorCombos, ANameListShowsOnlyTheLastDeviceWithItsPosition) {
 }
 
 TEST_F(CompressorCombos, WindowsMediaCodecListsCopeWithNone) {
+  EnumerationFixture fixture;
+  fixture.codecs = {"Windows Media Audio 9.2", "", "Windows Media Audio 9 Voice"};
+  UseFixture(fixture);
+  EXPECT_EQ((ComboRows{{"Windows Media Audio 9.2", 0}, {"Windows Media Audio 9 Voice", 2}}),
+            FilledCodecs({}, 1))
+      << "a codec without a readable name keeps its index taken";
+  EXPECT_EQ((ComboRows{{"Windows Media Audio 9 Voice", 2}}),
+            FilledCodecs({"Windows Media Audio 9 Voice", "windows media audio 9.2"}, 1));
+  g_enumeration.codecs.clear();
+  EXPECT_TRUE(FilledCodecs({}, 1).empty()) << "a runtime without codecs";
+  g_enumeration.codecsAsked = FALSE;
+  EXPECT_TRUE(FilledCodecs({}, 0).empty()) << "a runtime that cannot be asked";
+  // And the platform's own runtime, whatever it holds.
+  SetListWmCodecNamesSeam(NULL);
   std::vector<std::string> codecs;
-  BOOL asked = ListWmCodecNames(MEDIATYPE_Audio, &codecs);
-  int filled = FillWMCodecCombo(CComboBox(combo), {}, MEDIATYPE_Audio);
-  EXPECT_EQ(asked ? 1 : 0, filled);
-  EXPECT_EQ(static_cast<int>(WmCodecRows(codecs, {}).size()),
-            static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0)));
+  const BOOL asked = ListWmCodecNames(MEDIATYPE_Audio, &codecs);
+  EXPECT_EQ(WmCodecRows(codecs, {}), FilledCodecs({}, asked ? 1 : 0));
 }
 
 // ---- About -------------------------------------------------------------------

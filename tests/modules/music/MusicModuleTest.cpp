@@ -133,6 +133,7 @@ TEST(MusicSettings, WithoutAnMp3EntryTheTasksFailWithTheReasonInsteadOfBecomingV
   EXPECT_FALSE(list.ApplyOutputType());
   EXPECT_EQ(kOutputTypeNone, task->outputType);
   CMusicConvertRunner runner;
+  runner.SetTaskList(&list);
   EXPECT_EQ(0, runner.GetResultText(task, 0));
   EXPECT_EQ("Convert Failed, No MP3 Output Type", task->stateText);
 }

@@ -6,10 +6,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "modules/photo/PhotoConvertRunner.h"
 #include "modules/photo/PhotoModule.h"
+#include "modules/photo/PhotoTaskList.h"
 #include "modules/photo/PhotoTaskListView.h"
 #include "modules/photo/PhotoWndView.h"
 #include "tests/support/ListRows.h"
+#include "tests/support/ModelFixture.h"
 #include "tests/support/ModuleHostFakes.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/TestSupport.h"
@@ -247,6 +250,27 @@ TEST_F(PhotoModule, TaskListColumnsAndName) {
   const int widths[] = {84, 140, 80};
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(widths[i], static_cast<int>(SendMessageA(List(), LVM_GETCOLUMNWIDTH, i, 0))) << i;
+}
+
+TEST(PhotoSettings, WithoutAStillImageEntryTheTasksFailWithTheReasonInsteadOfBecomingVideoTasks) {
+  ModelFixture fixture;
+  fixture.AddEngine("MuxCast.dll", "AVI,", "AVI,");
+  fixture.WriteProfile(kBasicProfile);  // types 0, 1, 5, 6, 7, 2: no still images
+  ASSERT_TRUE(fixture.Init());
+  fixture.config.Set("CurrentLastOutputTypeIndex", 1);  // the page's row, not a catalogue index
+  CPhotoTaskList list;
+  list.SetConfig(&fixture.config);
+  list.SetConverterManager(&fixture.manager);
+  CTaskRecord* task = list.AddFile(Picture("photo.png").c_str());
+  ASSERT_TRUE(task != NULL);
+  EXPECT_EQ(kOutputTypeNone, task->outputType) << "not the video type of catalogue index 1";
+  EXPECT_EQ("No Still Image Output Type", task->stateText);
+  EXPECT_FALSE(list.ApplyOutputType());
+  EXPECT_EQ(kOutputTypeNone, task->outputType);
+  CPhotoConvertRunner runner;
+  runner.SetTaskList(&list);
+  EXPECT_EQ(0, runner.GetResultText(task, 0));
+  EXPECT_EQ("Convert Failed, No Still Image Output Type", task->stateText);
 }
 
 TEST(StillCastLibrary, ExportsTheModuleAndItsPopupMenu) {
