@@ -82,8 +82,9 @@ BOOL CPhotoTaskList::ProbeStillImage(CTaskRecord& task, const char* path) {
   if (!image.Get()) return FALSE;
   // A camera's turned picture counts, and is previewed, as it is shown.
   const int orientation = ReadExifOrientation(path);
-  if (orientation != kExifUpright)
-    DllExports::GdipImageRotateFlip(image.Image(), UprightTurn(orientation));
+  const UprightSteps upright = UprightTurn(orientation);
+  for (RotateFlipType step : {upright.mirror, upright.turn})
+    if (step != RotateNoneFlipNone) DllExports::GdipImageRotateFlip(image.Image(), step);
   SIZE size = image.Size();
   UINT w = static_cast<UINT>(size.cx), h = static_cast<UINT>(size.cy);
   // A picture that cannot be decoded has no size: it is no task.
