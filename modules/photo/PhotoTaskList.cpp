@@ -80,6 +80,12 @@ BOOL CPhotoTaskList::ProbeStillImage(CTaskRecord& task, const char* path) {
   }
   const CGdiPlusBitmap& image = static_cast<CDecodeJob&>(*job).image;
   if (!image.Get()) return FALSE;
+  // The file's own format, read before any turn: a turned picture is one
+  // in memory to GDI+.
+  GUID rawFormat = kImageFormatUndefined;
+  DllExports::GdipGetImageRawFormat(image.Image(), &rawFormat);
+  PixelFormat pixels = 0;
+  DllExports::GdipGetImagePixelFormat(image.Image(), &pixels);
   // A camera's turned picture counts, and is previewed, as it is shown.
   const int orientation = ReadExifOrientation(path);
   const UprightSteps upright = UprightTurn(orientation);
@@ -95,10 +101,6 @@ BOOL CPhotoTaskList::ProbeStillImage(CTaskRecord& task, const char* path) {
   task.width = task.sourceWidth = static_cast<int>(w);
   task.height = task.sourceHeight = static_cast<int>(h);
 
-  GUID rawFormat = kImageFormatUndefined;
-  DllExports::GdipGetImageRawFormat(image.Image(), &rawFormat);
-  PixelFormat pixels = 0;
-  DllExports::GdipGetImagePixelFormat(image.Image(), &pixels);
   task.infoText =
       StillImageInfoText(w, h, ImageFormatName(rawFormat), PixelFormatBitsText(pixels));
 

@@ -126,7 +126,7 @@ const char* QuarterColour(Gdiplus::ARGB argb) {
 // A camera's picture stored turned, with the Exif orientation that says how
 // (oriented1..8.jpg: shown upright it is 48x32, red and lime quarters over
 // blue and white): its JPEG shows it as every viewer shows the source, and
-// its row gives the upright size.
+// its row gives the upright size and the file's format.
 class PhotoOrientation : public PhotoConversion, public ::testing::WithParamInterface<int> {};
 
 TEST_P(PhotoOrientation, ComesOutUpright) {
@@ -135,6 +135,8 @@ TEST_P(PhotoOrientation, ComesOutUpright) {
   ASSERT_FALSE(jpeg.empty()) << name;
   EXPECT_EQ(48, m_module.GetTaskList().GetTask(0)->sourceWidth) << name;
   EXPECT_EQ(32, m_module.GetTaskList().GetTask(0)->sourceHeight) << name;
+  EXPECT_EQ("48x32,JPEG,24bits", m_module.GetTaskList().GetTask(0)->infoText)
+      << name << ": the upright size and the file's own format";
   CGdiPlusSession gdiPlus;
   CGdiPlusBitmap made;
   CGdiPlusBitmap::FromFile(jpeg.c_str(), MAX_PATH, &made);
