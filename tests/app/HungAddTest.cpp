@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <stdlib.h>
 
 #include <string>
 #include <vector>
@@ -16,18 +15,8 @@
 
 namespace {
 
-// The values of the report's "key=value" lines of that key, in order.
-std::vector<std::string> Values(const std::string& report, const std::string& key) {
-  std::vector<std::string> values;
-  for (const std::string& line : vrctest::Lines(report))
-    if (line.compare(0, key.size() + 1, key + "=") == 0) values.push_back(line.substr(key.size() + 1));
-  return values;
-}
-
-long Number(const std::string& report, const std::string& key) {
-  std::vector<std::string> values = Values(report, key);
-  return values.empty() ? -1 : atol(values[0].c_str());
-}
+using vrctest::ReportNumber;
+using vrctest::ReportValues;
 
 TEST(HungAdd, TheWindowAnswersTheFilesAreNamedAndTheProgramCloses) {
   vrctest::TempDir dir;
@@ -40,17 +29,17 @@ TEST(HungAdd, TheWindowAnswersTheFilesAreNamedAndTheProgramCloses) {
   EXPECT_EQ(0, code) << "the program did not close normally (-2: it did not end)";
   EXPECT_NE(std::string::npos, report.find("closing\nended\n")) << "the program's end did not finish";
 
-  EXPECT_GT(Number(report, "asks"), 20) << report;
-  EXPECT_EQ(0, Number(report, "unanswered")) << "the window stopped answering during the add";
-  const long bound = Number(report, "boundMs");
+  EXPECT_GT(ReportNumber(report, "asks"), 20) << report;
+  EXPECT_EQ(0, ReportNumber(report, "unanswered")) << "the window stopped answering during the add";
+  const double bound = ReportNumber(report, "boundMs");
   ASSERT_GT(bound, 0);
-  EXPECT_LT(Number(report, "addMs"), 2 * bound + 20000) << "two probes, each at most its bound";
+  EXPECT_LT(ReportNumber(report, "addMs"), 2 * bound + 20000) << "two probes, each at most its bound";
 
-  const std::vector<std::string> boxes = Values(report, "box");
+  const std::vector<std::string> boxes = ReportValues(report, "box");
   ASSERT_EQ(1u, boxes.size()) << report;
   EXPECT_NE(std::string::npos, boxes[0].find("\\hang-ulaw.wav")) << boxes[0];
   EXPECT_NE(std::string::npos, boxes[0].find("\\hang-3ch24.wav")) << boxes[0];
-  EXPECT_EQ(std::vector<std::string>({"tone.wav", "tone.mp3", "tone.wma"}), Values(report, "row"));
+  EXPECT_EQ(std::vector<std::string>({"tone.wav", "tone.mp3", "tone.wma"}), ReportValues(report, "row"));
 }
 
 }  // namespace

@@ -210,6 +210,53 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, OutputTypesTable, ::testing::ValuesIn(kTypes
                            return "Type" + std::to_string(info.param.type);
                          });
 
+// The part of a frame that is picture, not black border, as ffmpeg's crop
+// detector finds it over the file; "" when it finds none.
+std::string PictureArea(const std::string& ffmpeg, const std::string& path) {
+  std::string said = codec::FfmpegSays(
+      ffmpeg, {"-nostdin", "-hide_banner", "-i", path, "-vf", "cropdetect=round=2", "-f", "null", "-"});
+  size_t at = said.rfind("crop=");
+  if (at == std::string::npos) return "";
+  size_t end = said.find_first_not_of("0123456789:", at + 5);
+  std::string crop = said.substr(at + 5, end == std::string::npos ? std::string::npos : end - at - 5);
+  // width:height:x:y; the width and height tell the shape.
+  size_t second = crop.find(':', crop.find(':') + 1);
+  return crop.substr(0, second);
+}
+
+// The two types of a fixed frame size (320x240) keep a 16:9 picture's shape:
+// it fills the width with black above and below, in square pixels; a 4:3
+// picture fills the frame.
+TEST_F(OutputTypesTable, AWidePictureKeepsItsShapeInAFixedFrame) {
+  struct Row {
+    const char* name;
+    int type;
+  } types[] = {{"Windows Media with the shipped profile", 3}, {"handheld players", 7}};
+  struct Shape {
+    const char* source;
+    const char* area;
+  } shapes[] = {{"..\\testmedia\\wide.avi", "320:180"}, {"runner_media\\clip.avi", "320:240"}};
+  const std::string ffmpeg = vrctest::ProgramFolder() + "ffmpeg.exe";
+  CVideoModule* module = m_harness.module;
+  for (const Row& type : types) {
+    module->GetTaskList().DeleteTasks(0, module->GetTaskList().GetCount());
+    for (const Shape& shape : shapes)
+      ASSERT_EQ(1, module->AddFile((vrctest::TestFolder() + shape.source).c_str())) << shape.source;
+    m_harness.UseOutputType(type.type);
+    const std::string outputs[] = {m_harness.Task(0)->outputPath, m_harness.Task(1)->outputPath};
+    module->Convert();
+    for (int i = 0; i < 2; ++i) {
+      std::string what = std::string(type.name) + " from " + shapes[i].source;
+      const std::string& output = outputs[i];
+      ASSERT_EQ(0u, m_harness.Task(i)->stateText.find("Convert Successful")) << what;
+      std::string said = codec::FfmpegSays(ffmpeg, {"-nostdin", "-hide_banner", "-i", output});
+      EXPECT_NE(std::string::npos, said.find(" 320x240")) << what << ": the profile's frame\n" << said;
+      EXPECT_EQ(std::string::npos, said.find("DAR 16:9")) << what << ": square pixels\n" << said;
+      EXPECT_EQ(shapes[i].area, PictureArea(ffmpeg, output)) << what << ": the picture's own shape";
+    }
+  }
+}
+
 // The still-image type takes pictures, which the video page does not: each
 // picture kind goes through the runner's still-image method with the real
 // PicCast and image tool, and comes out as a JPEG of the chosen size; the
