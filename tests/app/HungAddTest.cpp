@@ -30,9 +30,12 @@ TEST(HungAdd, TheWindowAnswersTheFilesAreNamedAndTheProgramCloses) {
   EXPECT_NE(std::string::npos, report.find("closing\nended\n")) << "the program's end did not finish";
 
   EXPECT_GT(ReportNumber(report, "asks"), 20) << report;
-  EXPECT_EQ(0, ReportNumber(report, "unanswered")) << "the window stopped answering during the add";
   const double bound = ReportNumber(report, "boundMs");
   ASSERT_GT(bound, 0);
+  // A wait that does not pump is silent for a whole bound; a loaded
+  // machine's stall is far shorter than half of it.
+  EXPECT_LT(ReportNumber(report, "silenceMs"), bound / 2)
+      << "the window stopped answering during the add\n" << report;
   EXPECT_LT(ReportNumber(report, "addMs"), 2 * bound + 20000) << "two probes, each at most its bound";
 
   const std::vector<std::string> boxes = ReportValues(report, "box");

@@ -20,34 +20,12 @@
 
 #include "modules/framework/model/MediaInfoCtrl.h"
 #include "tests/app/ProgramInProcess.h"
+#include "tests/app/SharedProgram.h"
 #include "tests/support/ListRows.h"
 #include "winfx/Controls.h"
 #include "winfx/GdiPlus.h"
 
 namespace {
-
-ProgramInProcess* g_program = NULL;
-
-// One program for the whole test program, started and stopped once.
-class ProgramEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    vrctest::UsePrivateTempFolder();
-    g_program = new ProgramInProcess();
-    m_started = g_program->Start();
-  }
-  void TearDown() override {
-    delete g_program;
-    g_program = NULL;
-  }
-  static bool Started() { return m_started; }
-
- private:
-  static bool m_started;
-};
-bool ProgramEnvironment::m_started = false;
-[[maybe_unused]] ::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new ProgramEnvironment());
 
 // What the watcher sees while a batch runs.
 struct BatchWatch {
@@ -150,12 +128,12 @@ void ExpectMedia(const std::string& path, Probe probe, int width) {
 }
 
 TEST(MainWindow, ComesUpWithItsThreePagesThroughTheProgramsOwnStartUp) {
-  ASSERT_TRUE(ProgramEnvironment::Started()) << g_program->Log();
-  CMainDialog* main = g_program->Main();
+  ASSERT_TRUE(SharedProgram::Started()) << SharedProgram::Get()->Log();
+  CMainDialog* main = SharedProgram::Get()->Main();
   ASSERT_TRUE(main) << "the main window is found as a second start finds it";
   EXPECT_TRUE(IsWindowVisible(*main));
   ASSERT_EQ(3u, main->Views().size());
-  const std::string log = g_program->Log();
+  const std::string log = SharedProgram::Get()->Log();
   for (const char* module : {"OptionVault.dll", "MovieCast.dll", "TuneCast.dll", "StillCast.dll"})
     EXPECT_NE(std::string::npos, log.find("Load " + vrctest::TestFolder() + module + "! bRet=1"))
         << module;
@@ -165,19 +143,19 @@ TEST(MainWindow, ComesUpWithItsThreePagesThroughTheProgramsOwnStartUp) {
 class PageConversion : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(PageConversion, ADroppedFileConvertsThroughTheWindowsOwnControls) {
-  ASSERT_TRUE(ProgramEnvironment::Started()) << g_program->Log();
+  ASSERT_TRUE(SharedProgram::Started()) << SharedProgram::Get()->Log();
   const PageCase& c = GetParam();
-  CMainDialog* main = g_program->Main();
+  CMainDialog* main = SharedProgram::Get()->Main();
   ASSERT_TRUE(main);
 
   // The page's tab.
   CSkinPushButton* tab = FindButton(*main, c.tab);
   ASSERT_TRUE(tab);
   Click(*tab);
-  CSkinAppDialog* page = g_program->Page(c.page);
+  CSkinAppDialog* page = SharedProgram::Get()->Page(c.page);
   ASSERT_TRUE(page);
   for (int other = 0; other < 3; ++other)
-    EXPECT_EQ(other == c.page, IsWindowVisible(*g_program->Page(other)) != FALSE)
+    EXPECT_EQ(other == c.page, IsWindowVisible(*SharedProgram::Get()->Page(other)) != FALSE)
         << "page " << other;
   HWND list = FindView(*page, c.listView);
   ASSERT_TRUE(list);
@@ -190,7 +168,7 @@ TEST_P(PageConversion, ADroppedFileConvertsThroughTheWindowsOwnControls) {
   const int rowsBefore = CListView(list).GetItemCount();
   ASSERT_EQ(0, rowsBefore) << "each page starts empty";
   DropFiles(*page, {full});
-  ASSERT_EQ(1, CListView(list).GetItemCount()) << g_program->LibraryLogs();
+  ASSERT_EQ(1, CListView(list).GetItemCount()) << SharedProgram::Get()->LibraryLogs();
   EXPECT_NE(std::string::npos, vrctest::RowText(list, 0, 0).find(PathFindFileNameA(full)));
 
   // The output folder through Browse, the output type through the list.
@@ -244,7 +222,7 @@ TEST_P(PageConversion, ADroppedFileConvertsThroughTheWindowsOwnControls) {
   EXPECT_EQ(0, bar->GetPos()) << "and went back once the batch was done: " << positions;
   ASSERT_FALSE(watch.states.empty());
   EXPECT_EQ("Convert...", watch.states.front()) << "the state while it runs";
-  EXPECT_EQ("Convert Successful", RowState(list)) << g_program->LibraryLogs();
+  EXPECT_EQ("Convert Successful", RowState(list)) << SharedProgram::Get()->LibraryLogs();
   const std::vector<std::string>& boxes = ProgramInProcess::AnsweredBoxes();
   EXPECT_NE(boxes.end(), std::find(boxes.begin(), boxes.end(), "Convert finished!"));
 
@@ -273,8 +251,8 @@ void WaitForRestore(HWND hWnd) {
 }
 
 TEST(MainWindow, ASecondStartBringsTheRunningWindowForwardAndEnds) {
-  ASSERT_TRUE(ProgramEnvironment::Started()) << g_program->Log();
-  CMainDialog* main = g_program->Main();
+  ASSERT_TRUE(SharedProgram::Started()) << SharedProgram::Get()->Log();
+  CMainDialog* main = SharedProgram::Get()->Main();
   ASSERT_TRUE(main);
   char caption[128] = {0};
   GetWindowTextA(*main, caption, sizeof(caption));

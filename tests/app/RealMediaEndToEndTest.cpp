@@ -17,31 +17,13 @@
 #include <vector>
 
 #include "tests/app/ProgramInProcess.h"
+#include "tests/app/SharedProgram.h"
 #include "tests/support/ListRows.h"
 #include "tests/support/TestSupport.h"
 #include "winfx/Controls.h"
 #include "winfx/GdiPlus.h"
 
 namespace {
-
-ProgramInProcess* g_program = NULL;
-
-class ProgramEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    vrctest::UsePrivateTempFolder();
-    g_program = new ProgramInProcess();
-    started = g_program->Start();
-  }
-  void TearDown() override {
-    delete g_program;
-    g_program = NULL;
-  }
-  static bool started;
-};
-bool ProgramEnvironment::started = false;
-[[maybe_unused]] ::testing::Environment* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new ProgramEnvironment());
 
 // Screenshots taken from outside: the request is a file, the answer its
 // removal (at most 10 s).
@@ -199,14 +181,14 @@ void ExpectPhotoOutput(const std::string& source, const std::string& output, con
 class RealMedia : public ::testing::TestWithParam<PageTable> {};
 
 TEST_P(RealMedia, EveryRowOfThePageConvertsOrFailsWithoutOutput) {
-  ASSERT_TRUE(ProgramEnvironment::started) << g_program->Log();
+  ASSERT_TRUE(SharedProgram::Started()) << SharedProgram::Get()->Log();
   const PageTable& table = GetParam();
-  CMainDialog* main = g_program->Main();
+  CMainDialog* main = SharedProgram::Get()->Main();
   ASSERT_TRUE(main);
   CSkinPushButton* tab = FindButton(*main, table.tab);
   ASSERT_TRUE(tab);
   Click(*tab);
-  CSkinAppDialog* page = g_program->Page(table.page);
+  CSkinAppDialog* page = SharedProgram::Get()->Page(table.page);
   ASSERT_TRUE(page);
   HWND list = FindView(*page, table.listView);
   ASSERT_TRUE(list);
@@ -221,7 +203,7 @@ TEST_P(RealMedia, EveryRowOfThePageConvertsOrFailsWithoutOutput) {
   }
   DropFiles(*page, dropped);
   ASSERT_EQ(static_cast<int>(table.rows.size()), CListView(list).GetItemCount())
-      << "every file is listed\n" << g_program->LibraryLogs();
+      << "every file is listed\n" << SharedProgram::Get()->LibraryLogs();
   const std::string noise = vrctest::ReadFile(vrctest::TestFolder() + "..\\testmedia\\garbage.avi");
   for (size_t i = 0; i < table.rows.size(); ++i)
     if (table.rows[i].outcome == kSpoilt) {

@@ -15,42 +15,64 @@ namespace {
 
 int WINAPI AnswerOk(HWND, const char*, const char*, UINT) { return IDOK; }
 
-TEST(MusicConversion, WavToMp3ThroughTheEncoder) {
-  CoInitialize(NULL);
-  VrcSetMessageBoxSeam(AnswerOk);
-  InstallFixture installation;
-  ASSERT_TRUE(installation.Prepare());
-  CFakeConfig& config = installation.configModule.config;
-  config.Set("CurrentLastOutputTypeIndex", 9);  // MP3
-  config.Set("MusicLastOutputTypeIndex", 2);    // 64 kbps, 22050 Hz, mono
-  {
+// The music module in an installation of its own, its list in a window:
+// one file of the test media converted to an MP3 through a row of the
+// page's list.
+class MusicConversion : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CoInitialize(NULL);
+    VrcSetMessageBoxSeam(AnswerOk);
+    ASSERT_TRUE(m_installation.Prepare());
+  }
+  void TearDown() override {
+    VrcSetMessageBoxSeam(NULL);
+    CoUninitialize();
+  }
+
+  // The MP3's path; the page's settings line goes to `summary`.
+  std::string Convert(const std::string& file, int musicRow, std::string* summary) {
+    CFakeConfig& config = m_installation.configModule.config;
+    config.Set("CurrentLastOutputTypeIndex", 9);  // MP3
+    config.Set("MusicLastOutputTypeIndex", musicRow);
     CMusicModule module;
-    module.SetHost(&installation.registry);
-    ASSERT_EQ(S_OK, module.InitInstance());
+    module.SetHost(&m_installation.registry);
+    EXPECT_EQ(S_OK, module.InitInstance());
     HWND window = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, NULL,
                                   NULL, NULL, NULL);
     RECT rect = {0, 0, 500, 300};
     IConverterView* view = NULL;
-    ASSERT_EQ(S_OK, module.CreateView("MusicConverterTaskListView", window, &rect, "", &view));
-    ASSERT_EQ(1, module.AddFile((vrctest::TestFolder() + "..\\testmedia\\tone.wav").c_str()));
-    module.ApplyOutputSettings();
-    EXPECT_EQ("22050Hz,Mono,64kbps,CBR", module.SummaryText());
-    std::string mp3 = module.GetTaskList().GetTask(0)->outputPath;
-    EXPECT_EQ(1, module.Convert());
-    EXPECT_EQ("Convert Successful", module.GetTaskList().GetTask(0)->stateText);
-    VIDEOINFOHEADER video = {};
-    WAVEFORMATEX audio = {};
-    std::string mediaTime;
-    EXPECT_EQ(2, CMediaInfoCtrl::GetMediaInfo(&video, &audio, mp3.c_str(), &mediaTime))
-        << "audio only: " << mp3;
-    EXPECT_EQ("00:00:03", mediaTime);
-    EXPECT_EQ(22050u, audio.nSamplesPerSec);
-    module.DestroyView(view);
+    EXPECT_EQ(S_OK, module.CreateView("MusicConverterTaskListView", window, &rect, "", &view));
+    std::string mp3;
+    if (module.AddFile((vrctest::TestFolder() + "..\\testmedia\\" + file).c_str()) == 1) {
+      module.ApplyOutputSettings();
+      *summary = module.SummaryText();
+      mp3 = module.GetTaskList().GetTask(0)->outputPath;
+      EXPECT_EQ(1, module.Convert());
+      EXPECT_EQ("Convert Successful", module.GetTaskList().GetTask(0)->stateText) << file;
+    } else {
+      ADD_FAILURE() << file << " was not listed";
+    }
+    if (view) module.DestroyView(view);
     module.ExitInstance();
     DestroyWindow(window);
+    return mp3;
   }
-  VrcSetMessageBoxSeam(NULL);
-  CoUninitialize();
+
+  InstallFixture m_installation;
+};
+
+TEST_F(MusicConversion, WavToMp3ThroughTheEncoder) {
+  std::string summary;
+  const std::string mp3 = Convert("tone.wav", 2, &summary);  // 64 kbps, 22050 Hz, mono
+  EXPECT_EQ("22050Hz,Mono,64kbps,CBR", summary);
+  VIDEOINFOHEADER video = {};
+  WAVEFORMATEX audio = {};
+  std::string mediaTime;
+  EXPECT_EQ(2, CMediaInfoCtrl::GetMediaInfo(&video, &audio, mp3.c_str(), &mediaTime))
+      << "audio only: " << mp3;
+  EXPECT_EQ("00:00:03", mediaTime);
+  EXPECT_EQ(22050u, audio.nSamplesPerSec);
 }
 
 // Float WAVs of ten milliseconds, as sound tools write them: each is
@@ -65,42 +87,16 @@ const ShortWav kShortWavs[] = {
     {"Float64Stereo48000Extensible", "float64-short.wav"},
 };
 
-class ShortFloatWav : public ::testing::TestWithParam<ShortWav> {};
+class ShortFloatWav : public MusicConversion, public ::testing::WithParamInterface<ShortWav> {};
 
 TEST_P(ShortFloatWav, ConvertsToAnMp3) {
-  const ShortWav& wav = GetParam();
-  CoInitialize(NULL);
-  VrcSetMessageBoxSeam(AnswerOk);
-  InstallFixture installation;
-  ASSERT_TRUE(installation.Prepare());
-  CFakeConfig& config = installation.configModule.config;
-  config.Set("CurrentLastOutputTypeIndex", 9);  // MP3
-  config.Set("MusicLastOutputTypeIndex", 0);    // 128 kbps at the source's rate
-  {
-    CMusicModule module;
-    module.SetHost(&installation.registry);
-    ASSERT_EQ(S_OK, module.InitInstance());
-    HWND window = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, NULL,
-                                  NULL, NULL, NULL);
-    RECT rect = {0, 0, 500, 300};
-    IConverterView* view = NULL;
-    ASSERT_EQ(S_OK, module.CreateView("MusicConverterTaskListView", window, &rect, "", &view));
-    ASSERT_EQ(1, module.AddFile((vrctest::TestFolder() + "..\\testmedia\\" + wav.file).c_str()));
-    module.ApplyOutputSettings();
-    std::string mp3 = module.GetTaskList().GetTask(0)->outputPath;
-    EXPECT_EQ(1, module.Convert());
-    EXPECT_EQ("Convert Successful", module.GetTaskList().GetTask(0)->stateText);
-    const std::string facts = vrctest::MediaFactsOf(installation.install.File("ffmpeg.exe"), mp3);
-    EXPECT_EQ(1, vrctest::ReportNumber(facts, "audio")) << mp3 << "\n" << facts;
-    EXPECT_EQ(0, vrctest::ReportNumber(facts, "video"));
-    EXPECT_EQ(44100, vrctest::ReportNumber(facts, "rate"));
-    EXPECT_EQ(2, vrctest::ReportNumber(facts, "channels"));
-    module.DestroyView(view);
-    module.ExitInstance();
-    DestroyWindow(window);
-  }
-  VrcSetMessageBoxSeam(NULL);
-  CoUninitialize();
+  std::string summary;
+  const std::string mp3 = Convert(GetParam().file, 0, &summary);  // 128 kbps at the source's rate
+  const std::string facts = vrctest::MediaFactsOf(m_installation.install.File("ffmpeg.exe"), mp3);
+  EXPECT_EQ(1, vrctest::ReportNumber(facts, "audio")) << mp3 << "\n" << facts;
+  EXPECT_EQ(0, vrctest::ReportNumber(facts, "video"));
+  EXPECT_EQ(44100, vrctest::ReportNumber(facts, "rate"));
+  EXPECT_EQ(2, vrctest::ReportNumber(facts, "channels"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Wavs, ShortFloatWav, ::testing::ValuesIn(kShortWavs),

@@ -27,12 +27,12 @@ TEST(HungProbe, TheFileIsLeftOutAndTheOthersAreAdded) {
   fixture.AddEngine("MuxCast.dll", "AVI,", "AVI,");
   ASSERT_TRUE(fixture.Init());
   fixture.list.SetMediaProbe(&HangingProbe);
-  // The watch waits for an answer half the bound: a wait that does not pump
-  // fails its asks, a loaded machine's stall of a second does not.
+  // A wait that does not pump is silent for the whole bound; a loaded
+  // machine's stall is far shorter than half of it.
   fixture.list.SetProbeBound(3000);
   HWND window = CreateWindowA("STATIC", "probe", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
   ASSERT_NE(nullptr, window);
-  AnswerWatch watch(window, 1500);
+  AnswerWatch watch(window);
 
   EXPECT_NE(nullptr, fixture.list.AddFile(fixture.Source("first.avi").c_str()));
   EXPECT_FALSE(fixture.list.ProbeUnanswered());
@@ -48,7 +48,8 @@ TEST(HungProbe, TheFileIsLeftOutAndTheOthersAreAdded) {
   EXPECT_EQ(fixture.Source("first.avi"), fixture.list.GetTask(0)->sourcePath);
   EXPECT_EQ(fixture.Source("after.avi"), fixture.list.GetTask(1)->sourcePath);
   EXPECT_GT(watch.asks, 5) << "the window was asked while the probe hung";
-  EXPECT_EQ(0, watch.unanswered) << "the window answered throughout";
+  EXPECT_LT(watch.longestSilenceMs, 1500u)
+      << "the window answered throughout (" << watch.unanswered << " asks unanswered)";
   DestroyWindow(window);
 }
 
