@@ -81,7 +81,7 @@ TEST(FrameWright, WithoutModuleLibrariesEndsQuietlyAfterLoggingEachLoad) {
       "Varno Reel Craft UI ExitInstance!",
       "Varno Application ExitInstance! hr=0x0",
       "Varno Reel Craft ExitInstance!"};
-  EXPECT_EQ(expected, Spine(program.Log()));
+  EXPECT_EQ(expected, Spine(program.Log())) << "exit code " << code;
 }
 
 TEST(FrameWright, ModulesStartInRegistrationOrderAndStopInReverse) {
