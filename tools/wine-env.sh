@@ -32,10 +32,18 @@ vrc_build() {
 
 vrc_env_start() {
   if [ -z "${DISPLAY:-}" ]; then
-    local n
-    for n in $(seq 90 120); do
-      [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    # The first display nobody holds; with none free, no display is shared.
+    local n="" candidate
+    for candidate in $(seq 90 299); do
+      if [ ! -e "/tmp/.X11-unix/X$candidate" ] && [ ! -e "/tmp/.X$candidate-lock" ]; then
+        n="$candidate"
+        break
+      fi
     done
+    if [ -z "$n" ]; then
+      echo "wine-env: no free display from :90 to :299 for Xvfb" >&2
+      return 1
+    fi
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     vrc_started_xvfb=$!
     export DISPLAY=":$n"
