@@ -1,6 +1,7 @@
 // Holders for kernel handles, libraries, global memory and COM start-up:
 // each gives back what it holds when it goes out of scope. Nothing outside
-// these holders calls CloseHandle, FreeLibrary, GlobalFree or CoUninitialize.
+// these holders calls CloseHandle, FreeLibrary, GlobalFree, UnmapViewOfFile or
+// CoUninitialize.
 #pragma once
 #include <windows.h>
 #include <objbase.h>
@@ -99,6 +100,15 @@ struct GlobalMemoryTraits {
 
 // Owned global memory (GlobalAlloc): freed unless handed on with Detach.
 typedef CHolder<HGLOBAL, GlobalMemoryTraits> CGlobalMemory;
+
+struct FileViewTraits {
+  static const void* None() { return NULL; }
+  static bool IsValid(const void* p) { return p != NULL; }
+  static bool Free(const void* p) { return UnmapViewOfFile(p) != FALSE; }
+};
+
+// An owned view of a file mapping (MapViewOfFile): unmapped when it goes.
+typedef CHolder<const void*, FileViewTraits> CFileView;
 
 // COM (or OLE) started on this thread for the holder's lifetime; ended only
 // when the start succeeded.

@@ -24,3 +24,30 @@ function(vrc_shared_library target deffile)
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${target})
   target_link_libraries(${target} PRIVATE vrc_include)
 endfunction()
+
+# vrc_split_debug_info(<targets...>): after every program and library among
+# them that lands in the program folder is built, its debug information goes
+# to the build's debug/<file>.debug and the file in the program folder is
+# stripped, keeping a link to that file's name (a debugger takes it with
+# gdb's symbol-file <build>/debug/<file>.debug). Programs of the tests' own
+# keep theirs.
+function(vrc_split_debug_info)
+  set(built)
+  foreach(target ${ARGN})
+    get_target_property(type ${target} TYPE)
+    if(NOT type STREQUAL "EXECUTABLE" AND NOT type STREQUAL "SHARED_LIBRARY")
+      continue()
+    endif()
+    get_target_property(dir ${target} RUNTIME_OUTPUT_DIRECTORY)
+    if(dir STREQUAL VRC_BIN_DIR)
+      list(APPEND built ${target})
+    endif()
+  endforeach()
+  add_custom_target(program_folder_stripped ALL
+    COMMAND ${CMAKE_COMMAND} -DOBJCOPY=${VRC_MINGW_TRIPLE}-objcopy
+            -DOBJDUMP=${VRC_MINGW_TRIPLE}-objdump -DBIN=${VRC_BIN_DIR}
+            -DDEBUG=${CMAKE_BINARY_DIR}/debug -P ${PROJECT_SOURCE_DIR}/cmake/split-debug-info.cmake
+    COMMENT "Moving the debug information out of the program folder"
+    VERBATIM)
+  add_dependencies(program_folder_stripped ${built})
+endfunction()

@@ -72,13 +72,17 @@ BOOL FindEncoderClsid(const wchar_t* mimeType, CLSID* clsid) {
   return FALSE;
 }
 
-Gdiplus::RotateFlipType UprightTurn(int orientation) {
+UprightSteps UprightTurn(int orientation) {
+  using namespace Gdiplus;
   // Index: the orientation. 2 mirrored, 3 upside down, 4 mirrored upside
-  // down, 5 mirrored along the main diagonal, 6 turned left, 7 mirrored along
-  // the other diagonal, 8 turned right.
-  static const Gdiplus::RotateFlipType kTurns[] = {
-      Gdiplus::RotateNoneFlipNone, Gdiplus::RotateNoneFlipNone, Gdiplus::RotateNoneFlipX,
-      Gdiplus::Rotate180FlipNone,  Gdiplus::RotateNoneFlipY,    Gdiplus::Rotate90FlipX,
-      Gdiplus::Rotate90FlipNone,   Gdiplus::Rotate270FlipX,     Gdiplus::Rotate270FlipNone};
-  return orientation >= 1 && orientation <= 8 ? kTurns[orientation] : Gdiplus::RotateNoneFlipNone;
+  // down, 5 mirrored along the main diagonal (a mirror and a left turn), 6
+  // turned left, 7 mirrored along the other diagonal (a mirror and a right
+  // turn), 8 turned right.
+  static const UprightSteps kSteps[] = {
+      {RotateNoneFlipNone, RotateNoneFlipNone}, {RotateNoneFlipNone, RotateNoneFlipNone},
+      {RotateNoneFlipX, RotateNoneFlipNone},    {RotateNoneFlipNone, Rotate180FlipNone},
+      {RotateNoneFlipY, RotateNoneFlipNone},    {RotateNoneFlipX, Rotate270FlipNone},
+      {RotateNoneFlipNone, Rotate90FlipNone},   {RotateNoneFlipX, Rotate90FlipNone},
+      {RotateNoneFlipNone, Rotate270FlipNone}};
+  return orientation >= 1 && orientation <= 8 ? kSteps[orientation] : kSteps[0];
 }

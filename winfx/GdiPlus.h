@@ -63,6 +63,12 @@ class CGdiPlusGraphics {
 // The first image encoder whose MIME type equals `mimeType`; FALSE when none.
 BOOL FindEncoderClsid(const wchar_t* mimeType, CLSID* clsid);
 
-// The turn that shows a picture of that Exif orientation (1 to 8,
-// base/ExifOrientation.h) upright; none for any other value.
-Gdiplus::RotateFlipType UprightTurn(int orientation);
+// What shows a picture of that Exif orientation (1 to 8,
+// base/ExifOrientation.h) upright, in two steps applied in this order: a
+// mirror, then a plain turn; none for any other value. The diagonal mirrors
+// (5 and 7) are never asked of the image in one step: Wine's GDI+ turns the
+// combined ones half a turn off.
+struct UprightSteps {
+  Gdiplus::RotateFlipType mirror, turn;
+};
+UprightSteps UprightTurn(int orientation);

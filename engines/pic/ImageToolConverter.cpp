@@ -151,7 +151,9 @@ int CImageToolConverter::PrepareImage(const char* input, char* a, IConvertProgre
         // A camera's turned picture is drawn upright: the image tool reads
         // pixels as stored.
         const int orientation = ReadExifOrientation(input);
-        if (orientation != kExifUpright) image.RotateFlip(UprightTurn(orientation));
+        const UprightSteps upright = UprightTurn(orientation);
+        for (Gdiplus::RotateFlipType step : {upright.mirror, upright.turn})
+          if (step != Gdiplus::RotateNoneFlipNone) image.RotateFlip(step);
         if (orientation != kExifUpright ||
             NeedsRedraw(KindOf(raw), (int)image.GetPixelFormat(), force != 0))
           result = RedrawInto(&image, a);

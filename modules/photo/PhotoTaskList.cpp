@@ -80,10 +80,17 @@ BOOL CPhotoTaskList::ProbeStillImage(CTaskRecord& task, const char* path) {
   }
   const CGdiPlusBitmap& image = static_cast<CDecodeJob&>(*job).image;
   if (!image.Get()) return FALSE;
+  // The file's own format, read before any turn: a turned picture is one
+  // in memory to GDI+.
+  GUID rawFormat = kImageFormatUndefined;
+  DllExports::GdipGetImageRawFormat(image.Image(), &rawFormat);
+  PixelFormat pixels = 0;
+  DllExports::GdipGetImagePixelFormat(image.Image(), &pixels);
   // A camera's turned picture counts, and is previewed, as it is shown.
   const int orientation = ReadExifOrientation(path);
-  if (orientation != kExifUpright)
-    DllExports::GdipImageRotateFlip(image.Image(), UprightTurn(orientation));
+  const UprightSteps upright = UprightTurn(orientation);
+  for (RotateFlipType step : {upright.mirror, upright.turn})
+    if (step != RotateNoneFlipNone) DllExports::GdipImageRotateFlip(image.Image(), step);
   SIZE size = image.Size();
   UINT w = static_cast<UINT>(size.cx), h = static_cast<UINT>(size.cy);
   // A picture that cannot be decoded has no size: it is no task.
@@ -94,10 +101,6 @@ BOOL CPhotoTaskList::ProbeStillImage(CTaskRecord& task, const char* path) {
   task.width = task.sourceWidth = static_cast<int>(w);
   task.height = task.sourceHeight = static_cast<int>(h);
 
-  GUID rawFormat = kImageFormatUndefined;
-  DllExports::GdipGetImageRawFormat(image.Image(), &rawFormat);
-  PixelFormat pixels = 0;
-  DllExports::GdipGetImagePixelFormat(image.Image(), &pixels);
   task.infoText =
       StillImageInfoText(w, h, ImageFormatName(rawFormat), PixelFormatBitsText(pixels));
 

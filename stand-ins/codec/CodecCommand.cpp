@@ -1,9 +1,12 @@
 #include "stand-ins/codec/CodecCommand.h"
 
+#include <stdio.h>
 #include <stdlib.h>
 
 #include <map>
 #include <set>
+
+#include "stand-ins/codec/PictureFit.h"
 
 namespace codec {
 
@@ -57,6 +60,16 @@ int TranslateCodecCommand(const std::vector<std::string>& argv, FfmpegCommand* c
     if (inputSeen && token == "-f") command->format = value;
     if (!inputSeen && token == "-ss") command->start = atof(value.c_str());
     if (!inputSeen && token == "-t") command->length = atof(value.c_str());
+    // The old encoder's output size, which stretched the picture to it,
+    // becomes the fitted picture in a frame of that size.
+    int width = 0, height = 0;
+    char trailing = 0;
+    if (inputSeen && token == "-s" &&
+        sscanf(value.c_str(), "%dx%d%c", &width, &height, &trailing) == 2 && width > 0 && height > 0) {
+      after.push_back("-vf");
+      after.push_back(FitPictureFilter(width, height));
+      continue;
+    }
     std::string option = token;
     auto renamed = kRenamed.find(token);
     if (renamed != kRenamed.end()) option = renamed->second;

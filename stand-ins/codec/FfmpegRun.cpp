@@ -61,13 +61,12 @@ std::string FfmpegBeside(HMODULE module) {
   return ffmpeg;
 }
 
-MediaFacts ProbeMedia(const std::string& ffmpeg, const std::string& path) {
+std::string FfmpegSays(const std::string& ffmpeg, const std::vector<std::string>& arguments) {
   CChildProcess child;
   std::string text;
   if (ffmpeg.empty() || !child.CreatePipes() ||
-      !child.Start(ffmpeg.c_str(), CommandLine(ffmpeg, {"-nostdin", "-hide_banner", "-i", path}),
-                   NULL))
-    return MediaFacts();
+      !child.Start(ffmpeg.c_str(), CommandLine(ffmpeg, arguments), NULL))
+    return text;
   child.CloseChildEnds();
   while (ReadAvailable(&child, &text)) {
     if (child.HasEnded()) {
@@ -76,7 +75,11 @@ MediaFacts ProbeMedia(const std::string& ffmpeg, const std::string& path) {
     }
     WaitForSingleObject(child.Process(), 20);
   }
-  return ParseMediaFacts(text);
+  return text;
+}
+
+MediaFacts ProbeMedia(const std::string& ffmpeg, const std::string& path) {
+  return ParseMediaFacts(FfmpegSays(ffmpeg, {"-nostdin", "-hide_banner", "-i", path}));
 }
 
 int PercentDone(double done, double total) {

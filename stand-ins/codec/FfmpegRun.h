@@ -20,6 +20,10 @@ std::string FfmpegBeside(HMODULE module);
 // The module of this code (the stand-in library it is linked into).
 HMODULE ThisModule();
 
+// What ffmpeg writes, on both its outputs, in a run with `arguments`; ""
+// when it could not be started.
+std::string FfmpegSays(const std::string& ffmpeg, const std::vector<std::string>& arguments);
+
 // What ffmpeg says of the file when it is only given it as an input.
 MediaFacts ProbeMedia(const std::string& ffmpeg, const std::string& path);
 

@@ -10,6 +10,7 @@
 #include "base/Handles.h"
 #include "include/VarnoEngine.h"
 #include "stand-ins/codec/FfmpegRun.h"
+#include "stand-ins/codec/PictureFit.h"
 #include "stand-ins/codec/PrxProfile.h"
 
 namespace {
@@ -48,8 +49,8 @@ std::vector<std::string> ProfileArguments(const PrxProfile& p, const std::string
   std::vector<std::string> args = {"-nostdin", "-hide_banner", "-loglevel", "error", "-nostats",
                                    "-progress", "pipe:1", "-i", input};
   if (p.hasVideo) {
-    args.insert(args.end(), {"-c:v", "wmv2", "-b:v", std::to_string(p.videoBitRate), "-s",
-                             std::to_string(p.width) + "x" + std::to_string(p.height)});
+    args.insert(args.end(), {"-c:v", "wmv2", "-b:v", std::to_string(p.videoBitRate), "-vf",
+                             FitPictureFilter(p.width, p.height)});
     if (p.frameRate > 0) args.insert(args.end(), {"-r", Decimal(p.frameRate)});
   } else {
     args.push_back("-vn");

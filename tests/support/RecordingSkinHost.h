@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Handles.h"
 #include "ui/SkinHost.h"
 #include "winfx/Wnd.h"
 
@@ -14,12 +15,16 @@ class CRecordingSkinHost : public CWnd, public ISkinHost {
  public:
   std::vector<std::string> calls;
 
-  // On top, at a place of this process's own on the display that the tests
-  // share: the controls ask which window is under the pointer, and another
-  // test program's window there would answer instead.
+  // On top, at a place of its own on the display that the tests share: the
+  // controls ask which window is under the pointer, and another test
+  // program's window there would answer instead. The places are claimed
+  // through named mutexes of the tests' one wineserver, so that no two hosts
+  // of programs that run at once overlap; they keep clear of the display's
+  // centre, where the pointer of a virtual display rests, and of the top-left
+  // corner, where other tests put windows on top.
   BOOL CreateHost(int width, int height) {
-    const int slot = static_cast<int>(GetCurrentProcessId() % 12);
-    const int x = 20 + (slot % 4) * 300, y = 20 + (slot / 4) * 320;
+    const int slot = ClaimSlot();
+    const int x = slot % 2 == 0 ? 20 : 860, y = 130 + (slot / 2) * 310;
     RECT r = {x, y, x + width, y + height};
     if (!Create(NULL, "skin host", WS_POPUP | WS_VISIBLE, r, NULL, 0)) return FALSE;
     SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -79,7 +84,23 @@ class CRecordingSkinHost : public CWnd, public ISkinHost {
   }
 
  private:
+  static const int kSlots = 6;  // two columns of three, hosts up to 400 x 300
+  int ClaimSlot() {
+    for (int slot = 0; slot < kSlots; ++slot) {
+      char name[64];
+      wsprintfA(name, "vrc-skin-host-slot-%d", slot);
+      HANDLE mutex = CreateMutexA(NULL, FALSE, name);
+      const bool taken = GetLastError() == ERROR_ALREADY_EXISTS;
+      m_slot.Reset(mutex);
+      if (m_slot.IsValid() && !taken) return slot;
+      m_slot.Reset();
+
+    }
+    return static_cast<int>(GetCurrentProcessId() % kSlots);  // all taken: share one
+  }
   void Record(const char* hook, const std::string& args) {
     calls.push_back(std::string(hook) + "(" + args + ")");
   }
+
+  CHandle m_slot;  // holds this host's place while it lives
 };

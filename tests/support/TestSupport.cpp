@@ -3,6 +3,7 @@
 #include "base/Handles.h"
 
 #include <shlwapi.h>
+#include <stdlib.h>
 
 #include <fstream>
 #include <sstream>
@@ -188,6 +189,29 @@ std::vector<std::string> RunnerTempFiles() {
   do names.push_back(found.cFileName);
   while (FindNextFileA(search, &found));
   return names;
+}
+
+std::vector<std::string> ReportValues(const std::string& report, const std::string& key) {
+  std::vector<std::string> values;
+  for (const std::string& line : Lines(report))
+    if (line.compare(0, key.size() + 1, key + "=") == 0) values.push_back(line.substr(key.size() + 1));
+  return values;
+}
+
+double ReportNumber(const std::string& report, const std::string& key) {
+  std::vector<std::string> values = ReportValues(report, key);
+  return values.empty() ? -1 : atof(values[0].c_str());
+}
+
+std::string MediaFactsOf(const std::string& ffmpeg, const std::string& media) {
+  char tool[MAX_PATH] = {0};
+  GetFullPathNameA((TestFolder() + "..\\testbin\\media_facts.exe").c_str(), MAX_PATH, tool, NULL);
+  TempDir dir;
+  const std::string report = dir.File("facts.txt");
+  const int code = RunProcess("\"" + std::string(tool) + "\" \"" + ffmpeg + "\" \"" + media +
+                                  "\" \"" + report + "\"",
+                              dir.Path(), 60000);
+  return code == 0 ? ReadFile(report) : "";
 }
 
 }  // namespace vrctest

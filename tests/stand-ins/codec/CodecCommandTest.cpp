@@ -6,6 +6,7 @@
 #include "stand-ins/codec/CodecCommand.h"
 #include "stand-ins/codec/FfmpegRun.h"
 #include "stand-ins/codec/MediaFacts.h"
+#include "stand-ins/codec/PictureFit.h"
 #include "stand-ins/codec/PrxProfile.h"
 #include "tests/support/TestSupport.h"
 
@@ -32,7 +33,7 @@ TEST(CodecCommand, TranslationByTable) {
         "320x240", "-b", "400", "-acodec", "mp3", "-ar", "44100", "-ac", "2", "-ab", "64", "-y",
         "D:\\x.avi"},
        Expected({"-i", "C:\\a b.avi", "-f", "avi", "-c:v", "mpeg4", "-tag:v", "DIVX", "-r", "25",
-                 "-s", "320x240", "-b:v", "400k", "-c:a", "libmp3lame", "-ar", "44100", "-ac", "2",
+                 "-vf", codec::FitPictureFilter(320, 240), "-b:v", "400k", "-c:a", "libmp3lame", "-ar", "44100", "-ac", "2",
                  "-b:a", "64k", "-y", "D:\\x.avi"}),
        0, -1},
       {"segment options: seeking stays with the input, the muxer's go to the output",

@@ -16,6 +16,7 @@
 #include "stand-ins/codec/FfmpegRun.h"
 #include "tests/support/ModelFixture.h"
 #include "tests/support/ModuleHarness.h"
+#include "tests/support/RecordingProgress.h"
 #include "winfx/Seams.h"
 
 namespace {
@@ -114,6 +115,15 @@ class OutputTypesTable : public ::testing::TestWithParam<TypeRow> {
     return codec::ProbeMedia(vrctest::ProgramFolder() + "ffmpeg.exe", path);
   }
 
+  // Every source in the list for the type, and the names of their outputs.
+  void AddEverySource(int type, std::vector<std::string>* outputs) {
+    for (const Source& source : kSources)
+      ASSERT_EQ(1, m_harness.module->AddFile(Media(source.name).c_str())) << source.name;
+    m_harness.UseOutputType(type);
+    for (size_t i = 0; i < sizeof(kSources) / sizeof(kSources[0]); ++i)
+      outputs->push_back(m_harness.Task((int)i)->outputPath);
+  }
+
   ModuleHarness m_harness;
   UINT_PTR m_timer = 0;
   std::vector<std::string> m_temps;
@@ -122,12 +132,8 @@ class OutputTypesTable : public ::testing::TestWithParam<TypeRow> {
 TEST_P(OutputTypesTable, EverySourceKind) {
   const TypeRow& row = GetParam();
   CVideoModule* module = m_harness.module;
-  for (const Source& source : kSources)
-    ASSERT_EQ(1, module->AddFile(Media(source.name).c_str())) << source.name;
-  m_harness.UseOutputType(row.type);
   std::vector<std::string> outputs;
-  for (size_t i = 0; i < sizeof(kSources) / sizeof(kSources[0]); ++i)
-    outputs.push_back(m_harness.Task((int)i)->outputPath);
+  ASSERT_NO_FATAL_FAILURE(AddEverySource(row.type, &outputs));
   module->Convert();
 
   for (size_t i = 0; i < outputs.size(); ++i) {
@@ -154,14 +160,107 @@ TEST_P(OutputTypesTable, EverySourceKind) {
   EXPECT_LE(g_libraryBoxes.size(), 1u) << row.name << ": " << (g_libraryBoxes.empty() ? "" : g_libraryBoxes[0]);
 }
 
+// Presses Stop (answered Yes by the seam) until a batch takes it.
+CVideoModule* g_stopping = NULL;
+bool g_stopped = false;
+void CALLBACK PressStop(HWND, UINT, UINT_PTR id, DWORD) {
+  if (g_stopping && g_stopping->StopConvert(0) == 1) {
+    g_stopped = true;
+    KillTimer(NULL, id);
+  }
+}
+
+// The same batch stopped while its first task converts: that task and the
+// ones after it leave no output, and the temporary folder holds nothing of
+// the batch.
+TEST_P(OutputTypesTable, AStoppedBatchLeavesNothing) {
+  const TypeRow& row = GetParam();
+  CVideoModule* module = m_harness.module;
+  std::vector<std::string> outputs;
+  ASSERT_NO_FATAL_FAILURE(AddEverySource(row.type, &outputs));
+  g_stopping = module;
+  g_stopped = false;
+  UINT_PTR stop = SetTimer(NULL, 0, 300, PressStop);
+  int result = module->Convert();
+  if (!g_stopped) KillTimer(NULL, stop);
+  g_stopping = NULL;
+
+  // A type that Wine cannot make may fail its whole batch before the stop.
+  if (row.container) {
+    EXPECT_TRUE(g_stopped) << row.name << ": the batch ended before the stop";
+    EXPECT_EQ(2, result) << row.name;
+  }
+  bool afterTheStop = false;
+  for (size_t i = 0; i < outputs.size(); ++i) {
+    std::string what = std::string(row.name) + " from " + kSources[i].name;
+    std::string state = m_harness.Task((int)i)->stateText;
+    if (state == "User Aborted") afterTheStop = true;
+    if (afterTheStop || state.find("Convert Successful") != 0) {
+      EXPECT_FALSE(vrctest::FileExists(outputs[i])) << what << ": " << state << " left its output";
+      for (int n = 1; n <= 2; ++n)
+        EXPECT_FALSE(vrctest::FileExists(outputs[i] + "_" + std::to_string(n) + ".mp4")) << what;
+    }
+  }
+  EXPECT_EQ(g_stopped, afterTheStop) << row.name << ": no row says it was stopped";
+  EXPECT_EQ(m_temps, vrctest::RunnerTempFiles()) << row.name << ": a temporary file stayed behind";
+}
+
 INSTANTIATE_TEST_SUITE_P(Catalogue, OutputTypesTable, ::testing::ValuesIn(kTypes),
                          [](const ::testing::TestParamInfo<TypeRow>& info) {
                            return "Type" + std::to_string(info.param.type);
                          });
 
+// The part of a frame that is picture, not black border, as ffmpeg's crop
+// detector finds it over the file; "" when it finds none.
+std::string PictureArea(const std::string& ffmpeg, const std::string& path) {
+  std::string said = codec::FfmpegSays(
+      ffmpeg, {"-nostdin", "-hide_banner", "-i", path, "-vf", "cropdetect=round=2", "-f", "null", "-"});
+  size_t at = said.rfind("crop=");
+  if (at == std::string::npos) return "";
+  size_t end = said.find_first_not_of("0123456789:", at + 5);
+  std::string crop = said.substr(at + 5, end == std::string::npos ? std::string::npos : end - at - 5);
+  // width:height:x:y; the width and height tell the shape.
+  size_t second = crop.find(':', crop.find(':') + 1);
+  return crop.substr(0, second);
+}
+
+// The two types of a fixed frame size (320x240) keep a 16:9 picture's shape:
+// it fills the width with black above and below, in square pixels; a 4:3
+// picture fills the frame.
+TEST_F(OutputTypesTable, AWidePictureKeepsItsShapeInAFixedFrame) {
+  struct Row {
+    const char* name;
+    int type;
+  } types[] = {{"Windows Media with the shipped profile", 3}, {"handheld players", 7}};
+  struct Shape {
+    const char* source;
+    const char* area;
+  } shapes[] = {{"..\\testmedia\\wide.avi", "320:180"}, {"runner_media\\clip.avi", "320:240"}};
+  const std::string ffmpeg = vrctest::ProgramFolder() + "ffmpeg.exe";
+  CVideoModule* module = m_harness.module;
+  for (const Row& type : types) {
+    module->GetTaskList().DeleteTasks(0, module->GetTaskList().GetCount());
+    for (const Shape& shape : shapes)
+      ASSERT_EQ(1, module->AddFile((vrctest::TestFolder() + shape.source).c_str())) << shape.source;
+    m_harness.UseOutputType(type.type);
+    const std::string outputs[] = {m_harness.Task(0)->outputPath, m_harness.Task(1)->outputPath};
+    module->Convert();
+    for (int i = 0; i < 2; ++i) {
+      std::string what = std::string(type.name) + " from " + shapes[i].source;
+      const std::string& output = outputs[i];
+      ASSERT_EQ(0u, m_harness.Task(i)->stateText.find("Convert Successful")) << what;
+      std::string said = codec::FfmpegSays(ffmpeg, {"-nostdin", "-hide_banner", "-i", output});
+      EXPECT_NE(std::string::npos, said.find(" 320x240")) << what << ": the profile's frame\n" << said;
+      EXPECT_EQ(std::string::npos, said.find("DAR 16:9")) << what << ": square pixels\n" << said;
+      EXPECT_EQ(shapes[i].area, PictureArea(ffmpeg, output)) << what << ": the picture's own shape";
+    }
+  }
+}
+
 // The still-image type takes pictures, which the video page does not: each
 // picture kind goes through the runner's still-image method with the real
-// PicCast and image tool, and comes out as a JPEG of the chosen size.
+// PicCast and image tool, and comes out as a JPEG of the chosen size; the
+// same task stopped leaves nothing behind.
 TEST(OutputTypesTableStillImages, EveryPictureKindToAJpeg) {
   ModelFixture model;
   for (const char* file : {"PicCast.dll", "Alchemy.exe", "ffmpeg.exe"})
@@ -185,6 +284,13 @@ TEST(OutputTypesTableStillImages, EveryPictureKindToAJpeg) {
     codec::MediaFacts facts = codec::ProbeMedia(model.install.File("ffmpeg.exe"), task.outputPath);
     EXPECT_EQ(176, facts.width) << name;
     EXPECT_EQ(144, facts.height) << name;
+    // Stopped at its first report: no output, and (below) nothing in the
+    // image tool's temporary folder.
+    CRecordingProgress stop;
+    stop.stopAt = 1;
+    task.outputPath = model.output.File(std::string(name) + ".stopped.jpg");
+    EXPECT_NE(1, runner.ConvertToImage(task, &stop, NULL)) << name;
+    EXPECT_FALSE(vrctest::FileExists(task.outputPath)) << name << ": a stopped task left its output";
   }
   WIN32_FIND_DATAA found;
   HANDLE left = FindFirstFileA((imageTemp + "\\QTJ*").c_str(), &found);
