@@ -531,8 +531,6 @@ TEST_F(OutputDialog, OkWithEmptyListsKeepsTheirKeys) {
   EXPECT_EQ(5, store.config.Int("AudioFormatData"));
 }
 
-// ---- Compressor enumeration -------------------------------------------------
-
 // What the enumeration seams answer: a fixture list in place of the
 // platform's devices and codecs.
 struct EnumerationFixture {
@@ -551,6 +549,138 @@ BOOL FixtureCodecs(const GUID&, std::vector<std::string>* names) {
   *names = g_enumeration.codecs;
   return g_enumeration.codecsAsked;
 }
+
+// ---- Round trip: set, OK, reopen ---------------------------------------------
+
+// One list of one settings dialog: opened on a store, another row than the
+// one it opens on chosen, OK; opened again it shows that row.
+struct RoundTripRow {
+  const char* name;
+  int dialog;  // kRoundTripMp3, kRoundTripOutput (with `type`), kRoundTripOptions
+  int type;
+  int id;
+};
+enum { kRoundTripMp3, kRoundTripOutput, kRoundTripOptions };
+
+const RoundTripRow kRoundTrips[] = {
+    {"Mp3Mode", kRoundTripMp3, 0, IDC_MP3_MODE},
+    {"Mp3SamplingRate", kRoundTripMp3, 0, IDC_MP3_SAMPLING_RATE},
+    {"Mp3Channel", kRoundTripMp3, 0, IDC_MP3_CHANNEL},
+    {"Mp3Quality", kRoundTripMp3, 0, IDC_MP3_QUALITY},
+    {"Mp3Bitrate", kRoundTripMp3, 0, IDC_MP3_BITRATE},
+    {"AviVideoCompressor", kRoundTripOutput, 0, IDC_VIDEO_COMPRESSOR},
+    {"AviAudioCompressor", kRoundTripOutput, 0, IDC_AUDIO_COMPRESSOR},
+    {"Asf3VideoCompressor", kRoundTripOutput, 3, IDC_VIDEO_COMPRESSOR},
+    {"Asf3AudioCompressor", kRoundTripOutput, 3, IDC_AUDIO_COMPRESSOR},
+    {"PortableVideoSize", kRoundTripOutput, 1, IDC_VIDEO_SIZE},
+    {"PortableVideoBitrate", kRoundTripOutput, 1, IDC_VIDEO_BITRATE},
+    {"PortableVideoQuality", kRoundTripOutput, 1, IDC_VIDEO_QUALITY},
+    {"PortableVideoFps", kRoundTripOutput, 1, IDC_VIDEO_FPS},
+    {"PortableVideoKeyFrame", kRoundTripOutput, 1, IDC_VIDEO_KEYFRAME},
+    {"PortableSplitter", kRoundTripOutput, 1, IDC_SPLITTER},
+    {"PortableAudioFormat", kRoundTripOutput, 1, IDC_AUDIO_FORMAT},
+    {"WindowsMediaAudioFormat", kRoundTripOutput, 2, IDC_AUDIO_FORMAT},
+    {"Mp4VideoSize", kRoundTripOutput, 5, IDC_VIDEO_SIZE},
+    {"Language", kRoundTripOptions, 0, IDC_OPTIONS_LANGUAGE},
+};
+
+class RoundTrip : public ::testing::TestWithParam<RoundTripRow> {
+ protected:
+  void SetUp() override {
+    store.config.Set("UseUserDefined", 1);
+    store.config.Set("UseDefaultAudioFormat", 1);
+    store.config.Set("MusicLastOutputTypeData", -1);  // the user's own MP3 settings
+    store.translator.languages = {kEnglish, kGerman};
+    store.translator.language = kEnglish;
+    // The recompressing types' devices: each name that the profile offers,
+    // after a device without a name, so a position is never a row number.
+    TextList audio, video;
+    ReadCodecNames(store.config.Text("ConfigFilePath").c_str(), "AVI", &audio, &video);
+    EnumerationFixture fixture;
+    fixture.video.push_back({0, false, ""});
+    for (const std::string& name : video)
+      fixture.video.push_back({static_cast<int>(fixture.video.size()), true, name});
+    fixture.audio.push_back({0, false, ""});
+    for (const std::string& name : audio)
+      fixture.audio.push_back({static_cast<int>(fixture.audio.size()), true, name});
+    g_enumeration = fixture;
+    SetListDevicesSeam(FixtureDevices);
+  }
+  void TearDown() override {
+    SetListDevicesSeam(NULL);
+    EXPECT_TRUE(dialogtest::Boxes().empty());
+  }
+  // The row's dialog, opened modeless on the store.
+  HWND Open() {
+    const RoundTripRow& row = GetParam();
+    if (row.dialog == kRoundTripMp3) {
+      mp3.reset(new CMp3SettingsDialog(&store.config));
+      EXPECT_TRUE(mp3->CreateModeless(NULL));
+      return mp3->m_hWnd;
+    }
+    if (row.dialog == kRoundTripOptions) {
+      options.reset(new COptionsDialog(&store.config));
+      EXPECT_TRUE(options->CreateModeless(NULL));
+      return options->m_hWnd;
+    }
+    output.reset(new COutputSettingsDialog(&store.config, Type(row.type, "", "")));
+    EXPECT_TRUE(output->CreateModeless(NULL));
+    return output->m_hWnd;
+  }
+  // What the music page does with the user's own MP3 settings before the
+  // dialog opens again: puts them in force (the "User defined" row).
+  void PutUserMp3SettingsInForce() {
+    for (const char* key : {"MP3Mode", "MP3SamplingRate", "MP3Channel", "MP3Quality",
+                            "MP3Bitrate"})
+      store.config.Set(key, store.config.Int(std::string("User") + key));
+  }
+  dialogtest::Store store;
+  std::unique_ptr<CMp3SettingsDialog> mp3;
+  std::unique_ptr<COptionsDialog> options;
+  std::unique_ptr<COutputSettingsDialog> output;
+};
+
+TEST_P(RoundTrip, TheChosenRowComesBack) {
+  const RoundTripRow& row = GetParam();
+  HWND hWnd = Open();
+  ASSERT_TRUE(IsWindowEnabled(GetDlgItem(hWnd, row.id))) << "a list the user can set";
+  const INT_PTR opened = Selected(hWnd, row.id);
+  ComboRows rows = Rows(hWnd, row.id);
+  // The last row that is not the one the dialog opened on.
+  INT_PTR chosen = opened;
+  for (const ComboRow& r : rows)
+    if (r.data != opened) chosen = r.data;
+  ASSERT_NE(opened, chosen) << "a list of one row cannot be changed";
+  Choose(hWnd, row.id, chosen);
+  ASSERT_EQ(chosen, Selected(hWnd, row.id));
+  Click(hWnd, IDOK);
+  if (row.dialog == kRoundTripMp3) PutUserMp3SettingsInForce();
+  hWnd = Open();
+  EXPECT_EQ(chosen, Selected(hWnd, row.id)) << "opened again on the choice";
+  EXPECT_EQ(rows, Rows(hWnd, row.id));
+  Click(hWnd, IDCANCEL);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RoundTrip, ::testing::ValuesIn(kRoundTrips),
+                         [](const ::testing::TestParamInfo<RoundTripRow>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST(RoundTripOptions, ThePowerOffChoiceComesBack) {
+  for (UINT state : {BST_CHECKED, BST_UNCHECKED}) {
+    dialogtest::Store store;
+    store.config.Set("ExitWindowsEx", state == BST_CHECKED ? 0 : 1);
+    COptionsDialog first(&store.config);
+    ASSERT_TRUE(first.CreateModeless(NULL));
+    CheckDlgButton(first.m_hWnd, IDC_OPTIONS_POWER_OFF, state);
+    Click(first.m_hWnd, IDOK);
+    COptionsDialog again(&store.config);
+    ASSERT_TRUE(again.CreateModeless(NULL));
+    EXPECT_EQ(state, IsDlgButtonChecked(again.m_hWnd, IDC_OPTIONS_POWER_OFF));
+  }
+}
+
+// ---- Compressor enumeration -------------------------------------------------
 
 class CompressorCombos : public ::testing::Test {
  protected:
