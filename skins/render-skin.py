@@ -25,7 +25,10 @@ STATES = ("normal", "over", "down", "disabled")
 # The window keys of each state's image.
 STATE_KEYS = {"normal": "Main", "over": "Over", "down": "Down", "disabled": "Disabled"}
 PUSH_KINDS = ("button", "icon", "tab", "convert")
-CAPTION_FORMAT = 37  # DT_CENTER | DT_VCENTER | DT_SINGLELINE
+# Captions and painted texts that do not fit (a longer translation, a narrower
+# hand-edited rectangle) end in "..." instead of being cut at both ends.
+DT_END_ELLIPSIS = 0x8000
+CAPTION_FORMAT = 37 | DT_END_ELLIPSIS  # DT_CENTER | DT_VCENTER | DT_SINGLELINE
 TEXT_FORMAT = 36     # DT_LEFT | DT_VCENTER | DT_SINGLELINE
 FACE = "Tahoma"
 LIST_HEADER = ("ListHeadLeft.bmp", "ListHeadRight.bmp", "ListHeadFill.bmp")
@@ -368,7 +371,7 @@ def skin_lines(looks, windows, profile, atlas):
                                   *drop_down_items(profile, c.get("items"))))
             elif c.kind == "string":
                 strings.append(join(c.name, x, y, w, h, c.get("size", 9), c.get("weight", 400),
-                                    TEXT_FORMAT, c.get("colour", muted)))
+                                    TEXT_FORMAT | DT_END_ELLIPSIS, c.get("colour", muted)))
             elif c.kind == "view":
                 line = join(c.name, x, y, w, h)
                 if c.get("list"):

@@ -75,6 +75,45 @@ TEST_F(MusicConversion, WavToMp3ThroughTheEncoder) {
   EXPECT_EQ(22050u, audio.nSamplesPerSec);
 }
 
+// The user's own MP3 settings (what the MP3 dialog stores) reach the file
+// through the page's last row: its rate, channels and bit rate are probed.
+// The sources are stereo, so a mono row shows in the file.
+struct UserMp3 {
+  const char* name;
+  const char* source;
+  int rate, channelKey, kbps;
+  int channels;  // what the MP3 carries
+};
+const UserMp3 kUserMp3s[] = {
+    {"Mono32000At96", "s16-22k-stereo.wav", 32000, 3, 96, 1},
+    {"Stereo48000At160", "s24-48k-stereo.wav", 48000, 0, 160, 2},
+    {"JointStereo22050At64", "s16-22k-stereo.wav", 22050, 1, 64, 2},
+};
+
+class UserMp3Settings : public MusicConversion, public ::testing::WithParamInterface<UserMp3> {};
+
+TEST_P(UserMp3Settings, ShapeTheConvertedFile) {
+  const UserMp3& row = GetParam();
+  CFakeConfig& config = m_installation.configModule.config;
+  config.Set("UserMP3Mode", 0);
+  config.Set("UserMP3SamplingRate", row.rate);
+  config.Set("UserMP3Channel", row.channelKey);
+  config.Set("UserMP3Bitrate", row.kbps);
+  std::string summary;
+  const std::string mp3 = Convert(row.source, 3, &summary);  // "User defined MP3 settings"
+  EXPECT_EQ(-1, config.Int("MusicLastOutputTypeData")) << "the row stays the user's own";
+  const std::string facts = vrctest::MediaFactsOf(m_installation.install.File("ffmpeg.exe"), mp3);
+  EXPECT_EQ(1, vrctest::ReportNumber(facts, "audio")) << mp3 << "\n" << facts;
+  EXPECT_EQ(row.rate, vrctest::ReportNumber(facts, "rate")) << facts;
+  EXPECT_EQ(row.channels, vrctest::ReportNumber(facts, "channels")) << facts;
+  EXPECT_NEAR(row.kbps, vrctest::ReportNumber(facts, "audioKbps"), row.kbps / 10) << facts;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, UserMp3Settings, ::testing::ValuesIn(kUserMp3s),
+                         [](const ::testing::TestParamInfo<UserMp3>& info) {
+                           return std::string(info.param.name);
+                         });
+
 // Float WAVs of ten milliseconds, as sound tools write them: each is
 // listed and comes out as an MP3 of the first row (128 kbps, 44100 Hz,
 // joint stereo).
