@@ -203,6 +203,11 @@ double ReportNumber(const std::string& report, const std::string& key) {
   return values.empty() ? -1 : atof(values[0].c_str());
 }
 
+std::string ReportText(const std::string& report, const std::string& key) {
+  std::vector<std::string> values = ReportValues(report, key);
+  return values.empty() ? "" : values[0];
+}
+
 std::string MediaFactsOf(const std::string& ffmpeg, const std::string& media) {
   char tool[MAX_PATH] = {0};
   GetFullPathNameA((TestFolder() + "..\\testbin\\media_facts.exe").c_str(), MAX_PATH, tool, NULL);

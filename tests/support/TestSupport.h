@@ -60,11 +60,14 @@ int RunProcess(const std::string& commandLine, const std::string& folder, DWORD 
 std::vector<std::string> ReportValues(const std::string& report, const std::string& key);
 // The first value of that key as a number; -1 when there is none.
 double ReportNumber(const std::string& report, const std::string& key);
+// The key's first value as text; empty when it has none.
+std::string ReportText(const std::string& report, const std::string& key);
 
 // What ffmpeg (the given ffmpeg.exe) says of a media file, as "key=value"
-// lines: container, duration, video, width, height, audio, rate, channels,
-// audioKbps. Made by media_facts.exe of the test binaries' folder, which
-// reads it with the stand-ins' own parser; "" when it could not tell.
+// lines: container, brand, duration, video, videoCodec, videoTag, width,
+// height, audio, audioCodec, rate, channels, audioKbps. Made by
+// media_facts.exe of the test binaries' folder, which reads it with the
+// stand-ins' own parser; "" when it could not tell.
 std::string MediaFactsOf(const std::string& ffmpeg, const std::string& media);
 
 }  // namespace vrctest

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "tests/stand-ins/encoder/EncoderPipe.h"
-#include "tests/stand-ins/encoder/MediaProbe.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -105,17 +104,17 @@ TEST_P(EncoderConversion, WritesTheOutputAndReportsPositions) {
   for (size_t i = 1; i < positions.size(); ++i) EXPECT_LE(positions[i - 1], positions[i]);
   EXPECT_NEAR(c.duration, positions.back(), 0.3) << run.text;
 
-  MediaInfo info;
-  ASSERT_TRUE(ProbeMedia(output, &info)) << output;
-  EXPECT_EQ(c.container, info.container);
-  EXPECT_EQ(c.brand, info.brand);
-  EXPECT_EQ(c.videoCodec, info.videoCodec);
-  EXPECT_EQ(c.videoTag, info.videoTag);
-  EXPECT_EQ(c.width, info.width);
-  EXPECT_EQ(c.height, info.height);
-  EXPECT_EQ(c.audioCodec, info.audioCodec);
-  EXPECT_EQ(c.sampleRate, info.sampleRate);
-  EXPECT_NEAR(c.duration, info.duration, 0.3);
+  const std::string facts = vrctest::MediaFactsOf(vrctest::ProgramFolder() + "ffmpeg.exe", output);
+  ASSERT_FALSE(vrctest::ReportText(facts, "container").empty()) << output << "\n" << facts;
+  EXPECT_EQ(c.container, vrctest::ReportText(facts, "container"));
+  EXPECT_EQ(c.brand, vrctest::ReportText(facts, "brand"));
+  EXPECT_EQ(c.videoCodec, vrctest::ReportText(facts, "videoCodec"));
+  EXPECT_EQ(c.videoTag, vrctest::ReportText(facts, "videoTag"));
+  EXPECT_EQ(c.width, vrctest::ReportNumber(facts, "width"));
+  EXPECT_EQ(c.height, vrctest::ReportNumber(facts, "height"));
+  EXPECT_EQ(c.audioCodec, vrctest::ReportText(facts, "audioCodec"));
+  EXPECT_EQ(c.sampleRate, vrctest::ReportNumber(facts, "rate"));
+  EXPECT_NEAR(c.duration, vrctest::ReportNumber(facts, "duration"), 0.3);
 }
 
 INSTANTIATE_TEST_SUITE_P(RunnerCommandLines, EncoderConversion, ::testing::ValuesIn(kConversions));
