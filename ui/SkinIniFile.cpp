@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/SkinFileStamp.h"
+
 namespace {
 
 // A section's text grows from here while the system reports it cut.
@@ -32,9 +34,7 @@ std::vector<std::string> ReadSectionLines(const char* section, const std::string
 
 struct CachedFile {
   std::string path;
-  bool exists;
-  FILETIME written;
-  ULONGLONG size;
+  SkinFileStamp stamp;
   std::shared_ptr<CSkinIniFile> file;
 };
 
@@ -82,22 +82,14 @@ const std::vector<std::string>& CSkinIniFile::SectionNames() {
 }
 
 std::shared_ptr<CSkinIniFile> SharedSkinIniFile(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data = {};
-  const bool exists = !path.empty() &&
-                      GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
-                      !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-  const ULONGLONG size = exists ? (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow
-                                : 0;
+  const SkinFileStamp stamp = ReadSkinFileStamp(path);
   for (auto it = g_cache.begin(); it != g_cache.end(); ++it) {
     if (it->path != path) continue;
-    if (it->exists == exists && it->size == size &&
-        CompareFileTime(&it->written, &data.ftLastWriteTime) == 0)
-      return it->file;
+    if (SameSkinFileStamp(it->stamp, stamp)) return it->file;
     g_cache.erase(it);
     break;
   }
-  CachedFile cached = {path, exists, data.ftLastWriteTime, size,
-                       std::make_shared<CSkinIniFile>(path, exists)};
+  CachedFile cached = {path, stamp, std::make_shared<CSkinIniFile>(path, stamp.exists)};
   if (g_cache.size() >= kMostCachedFiles) g_cache.erase(g_cache.begin());
   g_cache.push_back(cached);
   return cached.file;
