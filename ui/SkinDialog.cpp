@@ -188,6 +188,8 @@ BOOL CSkinDialog::LoadSkin() {
   if (wasVisible) ShowWindow(m_hWnd, SW_HIDE);
   ReleaseControls();
   m_problems.clear();
+  // A skin edited since the last load is read as it is now.
+  m_reader.Refresh();
   if (!m_reader.FileExists()) PassOver("skin file", "missing");
 
   const std::string cursor = m_reader.ReadString("SKININFO", "CursorFileName", "");

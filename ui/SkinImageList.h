@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,11 @@ class CSkinImageList {
   // the caller passes over the image.
   HBITMAP CopyImage(const char* name) const;
   const std::vector<SkinImageEntry>& Entries() const { return m_entries; }
-  bool HasAtlas() const { return m_atlas.IsValid(); }
+  bool HasAtlas() const { return m_atlas && m_atlas->IsValid(); }
 
  private:
   std::string m_folder;
-  CBitmapHandle m_atlas;
+  // Shared with the other windows of the same skin; only copied from.
+  std::shared_ptr<CBitmapHandle> m_atlas;
   std::vector<SkinImageEntry> m_entries;
 };

@@ -1,18 +1,28 @@
 // The reader of one skin.ini: single values and the key names of a section,
 // with the two walks over numbered control lines. The file is only read.
+// Values come from the shared in-memory copy of the file (ui/SkinIniFile.h)
+// that a reader takes at its first look-up; Refresh() makes it look again
+// whether the file changed.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
+
+class CSkinIniFile;
 
 class CSkinIniReader {
  public:
   CSkinIniReader() {}
   explicit CSkinIniReader(const std::string& path) : m_path(path) {}
-  void SetPath(const std::string& path) { m_path = path; }
+  void SetPath(const std::string& path);
   const std::string& GetPath() const { return m_path; }
   bool FileExists() const;
+  void Refresh() { m_file.reset(); }
 
-  // At most 2047 characters; the default for a missing key.
+  // At most 2047 characters; the default for a missing key. The profile
+  // reader's rules: key and section in any case, the first of two equal keys,
+  // one pair of surrounding quotes removed, trailing spaces of the default
+  // dropped.
   std::string ReadString(const char* section, const char* key, const char* defaultValue) const;
   // Empties `keys`, then appends the section's key names in file order;
   // true when there is at least one.
@@ -28,5 +38,8 @@ class CSkinIniReader {
   std::vector<std::string> ReadLinesByKeyCount(const char* section) const;
 
  private:
+  CSkinIniFile& File() const;
+
   std::string m_path;
+  mutable std::shared_ptr<CSkinIniFile> m_file;
 };

@@ -1,6 +1,8 @@
 // The skin file's readers without a window: the field rules, both walks over
 // numbered keys, every control line format, fonts, enumerations, the atlas
 // entries and the frame arithmetic.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -214,6 +216,111 @@ TEST_F(SkinFile, TheTwoWalksOverNumberedKeys) {
   std::vector<std::string> keys;
   EXPECT_FALSE(reader.ReadKeys("W/NONE", keys));
   EXPECT_TRUE(reader.ReadLinesUntilGap("W/NONE").empty());
+}
+
+// The key names of a section as the profile reader itself lists them.
+std::vector<std::string> ProfileKeyList(const char* section, const std::string& path) {
+  std::vector<char> list(16385, '\0');
+  DWORD length = GetPrivateProfileStringA(section, NULL, "", list.data(), 16384, path.c_str());
+  std::vector<std::string> keys;
+  for (DWORD at = 0; at < length && list[at]; at += static_cast<DWORD>(keys.back().size()) + 1)
+    keys.push_back(list.data() + at);
+  return keys;
+}
+
+// The reader keeps the file in memory; hand-edited skins rely on the rules
+// of the system's profile reader, so every row is read both ways and must
+// give the same value and the same key list.
+TEST_F(SkinFile, ValuesAndKeyListsAreThoseOfTheProfileReader) {
+  const std::string longValue(3000, 'v');
+  const std::string justFits(2046, 'q');
+  struct Row {
+    const char* name;
+    std::string text;
+    const char* section;
+    const char* key;
+    const char* fallback;
+  };
+  const Row rows[] = {
+      {"key in another case", "[S]\nMAIN=x\n", "S", "main", ""},
+      {"section in another case", "[s]\nMain=x\n", "S", "Main", ""},
+      {"spaces around the equals sign", "[S]\n  Main   =   x y  \n", "S", "Main", ""},
+      {"tabs around the equals sign", "[S]\n\tMain\t=\tx\t\n", "S", "Main", ""},
+      {"spaces inside the brackets", "[ S ]\nMain=x\n", "S", "Main", ""},
+      {"double quotes removed", "[S]\nMain=\"x y\"\n", "S", "Main", ""},
+      {"single quotes removed", "[S]\nMain='x'\n", "S", "Main", ""},
+      {"an opening quote alone stays", "[S]\nMain=\"x\n", "S", "Main", ""},
+      {"one quote character alone", "[S]\nMain=\"\n", "S", "Main", "d"},
+      {"two quotes give empty", "[S]\nMain=\"\"\n", "S", "Main", "d"},
+      {"unlike quotes stay", "[S]\nMain='x\"\n", "S", "Main", ""},
+      {"quotes inside the value stay", "[S]\nMain=a \"b\" c\n", "S", "Main", ""},
+      {"equals signs in the value", "[S]\nMain=a=b=c\n", "S", "Main", ""},
+      {"comment line is no key", "[S]\n;Main=x\nOther=y\n", "S", "Main", "d"},
+      {"comment before the key", "[S]\n; a comment\nMain=y\n", "S", "Main", ""},
+      {"first of two equal keys", "[S]\nMain=a\nmain=b\n", "S", "Main", ""},
+      {"a name without equals sign shadows a later key", "[S]\nMain\nMain=x\n", "S", "Main", "d"},
+      {"empty value is not the default", "[S]\nMain=\n", "S", "Main", "d"},
+      {"key of a later section of the same name", "[S]\na=1\n[T]\nb=3\n[S]\nb=2\n", "S", "b", "d"},
+      {"missing section", "[S]\nMain=x\n", "T", "Main", "d"},
+      {"missing key", "[S]\nMain=x\n", "S", "Over", "def"},
+      {"default loses its trailing spaces", "[S]\n", "S", "Over", "d e  "},
+      {"default of spaces only", "[S]\n", "S", "Over", "   "},
+      {"default in quotes", "[S]\n", "S", "Over", "\"d\""},
+      {"long line cut", "[S]\nMain=" + longValue + "\n", "S", "Main", ""},
+      {"quoted value that just fits", "[S]\nMain=\"" + justFits + "\"\n", "S", "Main", ""},
+      {"quoted value one longer", "[S]\nMain=\"" + justFits + "q\"\n", "S", "Main", ""},
+      {"quoted value two longer", "[S]\nMain=\"" + justFits + "qq\"\n", "S", "Main", ""},
+      {"carriage returns and end of file mark", "[S]\r\nMain=x\r\n\x1a", "S", "Main", ""},
+      {"section header without its bracket", "[S\nMain=x\n[T]\nMain=y\n", "T", "Main", ""},
+      {"key before any section", "Main=x\n[S]\n", "S", "Main", "d"},
+      {"code page byte", "[S]\nMain=caf\xe9\n", "S", "Main", ""},
+      {"UTF-8 with its mark", "\xef\xbb\xbf[S]\nMain=caf\xc3\xa9\n", "S", "Main", ""},
+      {"UTF-16 with its mark", std::string("\xff\xfe[\0S\0]\0\n\0M\0=\0x\0\n\0", 20), "S", "M", ""},
+      {"section of name-only lines", "[S]\na\nb\n1=x\n", "S", "1", ""},
+      {"empty key name", "[S]\n=x\n", "S", "", "d"},
+  };
+  int n = 0;
+  for (const Row& row : rows) {
+    const std::string path = dir.File("row" + std::to_string(n++) + ".ini");
+    ASSERT_TRUE(vrctest::WriteFile(path, row.text)) << row.name;
+    char expected[2048] = "";
+    GetPrivateProfileStringA(row.section, row.key, row.fallback, expected, sizeof(expected),
+                             path.c_str());
+    CSkinIniReader reader(path);
+    EXPECT_EQ(expected, reader.ReadString(row.section, row.key, row.fallback)) << row.name;
+
+    std::vector<std::string> keys;
+    reader.ReadKeys(row.section, keys);
+    EXPECT_EQ(ProfileKeyList(row.section, path), keys) << row.name << ": key list";
+  }
+  const std::string missing = dir.File("none.ini");
+  for (const char* fallback : {"", "d e  ", "\"d\"", "   "}) {
+    char expected[2048] = "";
+    GetPrivateProfileStringA("S", "Main", fallback, expected, sizeof(expected), missing.c_str());
+    EXPECT_EQ(expected, CSkinIniReader(missing).ReadString("S", "Main", fallback))
+        << "missing file, default \"" << fallback << "\"";
+  }
+}
+
+TEST_F(SkinFile, AKeyListLongerThanTheProfileBufferIsCutAsTheProfileReaderCutsIt) {
+  std::string text = "[S]\n";
+  for (int n = 0; n < 3000; ++n) text += "key" + std::to_string(n) + "=v\n";
+  Write(text);
+  std::vector<std::string> keys;
+  CSkinIniReader(ini).ReadKeys("S", keys);
+  EXPECT_EQ(ProfileKeyList("S", ini), keys);
+}
+
+TEST_F(SkinFile, AChangedFileIsReadAgainAtTheNextRefresh) {
+  Write("[S]\nMain=a.bmp\n");
+  CSkinIniReader reader(ini);
+  EXPECT_EQ("a.bmp", reader.ReadString("S", "Main", ""));
+  Write("[S]\nMain=changed.bmp\n[T]\n1=x\n");
+  reader.Refresh();
+  EXPECT_EQ("changed.bmp", reader.ReadString("S", "Main", ""));
+  EXPECT_EQ("changed.bmp", CSkinIniReader(ini).ReadString("S", "Main", ""))
+      << "a new reader sees the file as it is now";
+  EXPECT_EQ((std::vector<std::string>{"S", "T"}), reader.ReadSectionNames());
 }
 
 TEST_F(SkinFile, WindowKeysDefaultToMain) {

@@ -1,0 +1,17 @@
+#include "ui/SkinFileStamp.h"
+
+SkinFileStamp ReadSkinFileStamp(const std::string& path) {
+  SkinFileStamp stamp = {false, {0, 0}, 0};
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return stamp;
+  stamp.exists = true;
+  stamp.written = data.ftLastWriteTime;
+  stamp.size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return stamp;
+}
+
+bool SameSkinFileStamp(const SkinFileStamp& a, const SkinFileStamp& b) {
+  return a.exists == b.exists && a.size == b.size && CompareFileTime(&a.written, &b.written) == 0;
+}
