@@ -5,6 +5,7 @@
 #include <uuids.h>
 
 #include "base/CodecLookup.h"
+#include "base/ProfileFile.h"
 #include "base/Strings.h"
 #include "include/AudioChoices.h"
 #include "include/VarnoConfig.h"
@@ -26,19 +27,23 @@ CFormatProfile::CFormatProfile(const char* file)
 CFormatProfile::CFormatProfile(const char* file, IVarnoConfigEx* texts)
     : m_file(file), m_textsThroughConfig(true), m_config(texts) {}
 
+CProfileFile& CFormatProfile::File() const {
+  if (!m_copy) m_copy = SharedProfileFile(m_file ? m_file : "");
+  return *m_copy;
+}
+
 std::string CFormatProfile::Text(const char* section, const char* key, int room,
                                  const char* fallback) const {
+  if (room <= 0) return std::string();
+  if (!m_textsThroughConfig) return ProfileString(File(), section, key, fallback, room);
   std::vector<char> text(room + 1, '\0');
-  if (!m_textsThroughConfig)
-    GetPrivateProfileStringA(section, key, fallback, text.data(), room, m_file);
-  else if (m_config)
-    m_config->GetIniString(section, key, text.data(), room, 0, 0);
+  if (m_config) m_config->GetIniString(section, key, text.data(), room, 0, 0);
   text[room] = '\0';
   return text.data();
 }
 
 int CFormatProfile::Int(const char* section, const char* key, int fallback) const {
-  return static_cast<int>(GetPrivateProfileIntA(section, key, fallback, m_file));
+  return ProfileInt(File(), section, key, fallback);
 }
 
 BOOL CFormatProfile::CodecName(const char* key, BOOL audio, std::string* name) const {

@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "include/OutputTypeEntry.h"
 
 struct IVarnoConfigEx;
+class CProfileFile;
 
 typedef std::vector<std::string> TextList;
 typedef std::vector<int> ValueList;
@@ -28,7 +30,9 @@ enum { kProfilePathRoom = MAX_PATH };
 enum { kMaxOutputTypes = 20 };
 
 // Reads one profile file. A reader lives for one read on its caller's stack:
-// it keeps the caller's path and configuration, not copies of them.
+// it keeps the caller's path and configuration, not copies of them. What it
+// reads straight from the file comes from the module's in-memory copy of it
+// (base/ProfileFile.h).
 class CFormatProfile {
  public:
   enum { kTextRoom = 1024 };  // the room of a text unless a reader says otherwise
@@ -50,9 +54,12 @@ class CFormatProfile {
   BOOL CodecName(const char* key, BOOL audio, std::string* name) const;
 
  private:
+  CProfileFile& File() const;
+
   const char* m_file;
   bool m_textsThroughConfig;
   IVarnoConfigEx* m_config;
+  mutable std::shared_ptr<CProfileFile> m_copy;
 };
 
 // Builds the output types of [OT0] ... [OT19] in order, leaving out a slot

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "base/Paths.h"
+#include "base/ProfileFile.h"
 #include "base/Strings.h"
 #include "config/ConfigModule.h"
 #include "config/FormatProfile.h"
@@ -171,8 +172,7 @@ std::string CConfigModule::IniFile(int bVersionFile) const {
 }
 
 int CConfigModule::GetIniInt(const char* section, const char* key, int, int, const char* file) {
-  return static_cast<int>(
-      GetPrivateProfileIntA(section, key, 0, file ? file : m_strProfile.c_str()));
+  return ProfileInt(*SharedProfileFile(file ? file : m_strProfile), section, key, 0);
 }
 
 void CConfigModule::SetIniInt(const char* section, const char* key, unsigned value, int,
@@ -185,8 +185,9 @@ void CConfigModule::SetIniInt(const char* section, const char* key, unsigned val
 int CConfigModule::GetIniString(const char* section, const char* key, char* buf, int size, int,
                                 int bVersionFile) {
   if (!buf || size <= 0) return 0;
-  GetPrivateProfileStringA(section, key, "", buf, static_cast<DWORD>(size),
-                           IniFile(bVersionFile).c_str());
+  const std::string value = ProfileString(*SharedProfileFile(IniFile(bVersionFile)), section, key,
+                                          "", static_cast<size_t>(size));
+  memcpy(buf, value.c_str(), value.size() + 1);  // at most size - 1 characters and the NUL
   return 1;
 }
 

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Paths.h"
@@ -72,16 +74,26 @@ bool RowPasses(const MarkerRow& row, FileVersion version) {
 DirectXVersion ProbeDirectXVersionIn(const char* systemFolder) {
   DirectXVersion result = {0, ""};
   if (!systemFolder || !*systemFolder) return result;
-  for (const MarkerRow& row : kRows) {
-    FileVersion version = 0;
-    if (ReadFileVersion(JoinPath(systemFolder, row.file), &version) && RowPasses(row, version)) {
-      result.major = row.major;
-      CopyBounded(result.text, sizeof(result.text), row.text);
-    }
-  }
+  // Direct3D 9 decides alone, whatever the older markers say: with it, no
+  // version resource needs reading (each read costs milliseconds).
   if (PathIsFile(JoinPath(systemFolder, "d3d9.dll"))) {
     result.major = 9;
     CopyBounded(result.text, sizeof(result.text), "9.0");
+    return result;
+  }
+  // Several rows test one file (ddraw.dll eight times): each is read once.
+  std::map<std::string, std::pair<bool, FileVersion>> versions;
+  for (const MarkerRow& row : kRows) {
+    auto found = versions.find(row.file);
+    if (found == versions.end()) {
+      FileVersion version = 0;
+      const bool read = ReadFileVersion(JoinPath(systemFolder, row.file), &version);
+      found = versions.emplace(row.file, std::make_pair(read, version)).first;
+    }
+    if (found->second.first && RowPasses(row, found->second.second)) {
+      result.major = row.major;
+      CopyBounded(result.text, sizeof(result.text), row.text);
+    }
   }
   return result;
 }

@@ -4,7 +4,7 @@
 #include "ui/PictureLoader.h"
 #include "ui/SkinBitmaps.h"
 #include "ui/SkinData.h"
-#include "ui/SkinFileStamp.h"
+#include "base/FileStamp.h"
 #include "ui/SkinIniReader.h"
 
 std::vector<SkinImageEntry> ReadSkinImageEntries(const std::string& iniPath) {
@@ -27,14 +27,14 @@ namespace {
 // user-interface thread only.
 struct SharedAtlas {
   std::string path;
-  SkinFileStamp stamp;
+  FileStamp stamp;
   std::shared_ptr<CBitmapHandle> bitmap;
 };
 SharedAtlas g_lastAtlas;
 
 std::shared_ptr<CBitmapHandle> LoadAtlas(const std::string& path) {
-  const SkinFileStamp stamp = ReadSkinFileStamp(path);
-  if (g_lastAtlas.bitmap && g_lastAtlas.path == path && SameSkinFileStamp(g_lastAtlas.stamp, stamp))
+  const FileStamp stamp = ReadFileStamp(path);
+  if (g_lastAtlas.bitmap && g_lastAtlas.path == path && SameFileStamp(g_lastAtlas.stamp, stamp))
     return g_lastAtlas.bitmap;
   std::shared_ptr<CBitmapHandle> bitmap = std::make_shared<CBitmapHandle>();
   bitmap->Reset(LoadImageFile(path.c_str(), NULL));

@@ -1,6 +1,6 @@
 // The reader of one skin.ini: single values and the key names of a section,
 // with the two walks over numbered control lines. The file is only read.
-// Values come from the shared in-memory copy of the file (ui/SkinIniFile.h)
+// Values come from the shared in-memory copy of the file (base/ProfileFile.h)
 // that a reader takes at its first look-up; Refresh() makes it look again
 // whether the file changed.
 #pragma once
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class CSkinIniFile;
+class CProfileFile;
 
 class CSkinIniReader {
  public:
@@ -38,8 +38,8 @@ class CSkinIniReader {
   std::vector<std::string> ReadLinesByKeyCount(const char* section) const;
 
  private:
-  CSkinIniFile& File() const;
+  CProfileFile& File() const;
 
   std::string m_path;
-  mutable std::shared_ptr<CSkinIniFile> m_file;
+  mutable std::shared_ptr<CProfileFile> m_file;
 };

@@ -1,7 +1,7 @@
-#include "ui/SkinFileStamp.h"
+#include "base/FileStamp.h"
 
-SkinFileStamp ReadSkinFileStamp(const std::string& path) {
-  SkinFileStamp stamp = {false, {0, 0}, 0};
+FileStamp ReadFileStamp(const std::string& path) {
+  FileStamp stamp = {false, {0, 0}, 0};
   WIN32_FILE_ATTRIBUTE_DATA data = {};
   if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -12,6 +12,6 @@ SkinFileStamp ReadSkinFileStamp(const std::string& path) {
   return stamp;
 }
 
-bool SameSkinFileStamp(const SkinFileStamp& a, const SkinFileStamp& b) {
+bool SameFileStamp(const FileStamp& a, const FileStamp& b) {
   return a.exists == b.exists && a.size == b.size && CompareFileTime(&a.written, &b.written) == 0;
 }
