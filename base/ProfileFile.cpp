@@ -7,18 +7,6 @@
 
 namespace {
 
-const size_t kIntRoom = 30;
-
-// Digits with at most a leading minus, short enough not to overflow: read
-// the same by every integer reader.
-bool IsPlainDecimal(const std::string& text) {
-  const size_t first = text[0] == '-' ? 1 : 0;
-  if (text.size() <= first || text.size() - first > 9) return false;
-  for (size_t i = first; i < text.size(); ++i)
-    if (text[i] < '0' || text[i] > '9') return false;
-  return true;
-}
-
 // A section's text grows from here while the system reports it cut.
 const DWORD kFirstSectionBuffer = 64 * 1024;
 const DWORD kMostSectionBuffer = 64 * 1024 * 1024;
@@ -81,6 +69,20 @@ std::string TrimmedDefault(const char* value) {
   text.resize(end);
   return text;
 }
+
+// The system reads an integer's text into this many characters.
+const size_t kIntRoom = 30;
+
+// Digits with at most a leading minus, short enough not to overflow: read
+// the same by every integer reader.
+bool IsPlainDecimal(const std::string& text) {
+  const size_t first = text[0] == '-' ? 1 : 0;
+  if (text.size() <= first || text.size() - first > 9) return false;
+  for (size_t i = first; i < text.size(); ++i)
+    if (text[i] < '0' || text[i] > '9') return false;
+  return true;
+}
+
 // A file's time of writing moves in steps of the file system's clock (a few
 // milliseconds), so a file written again within one step keeps its stamp if
 // its size stays: a file written in the last two seconds (or dated ahead) is
@@ -102,9 +104,10 @@ struct CachedFile {
   std::shared_ptr<CProfileFile> file;
 };
 
-// The four windows, the image list, the fonts and the enumerations read the
-// same file; a few files are kept, as the system's own reader keeps a few.
-// Skins are read on the user-interface thread only.
+// A skin's four windows, its image list, fonts and enumerations read one
+// file, and the output-type table is read by the configuration and each
+// conversion module; a few files are kept, as the system's own reader keeps
+// a few. Profiles are read on the user-interface thread only.
 const size_t kMostCachedFiles = 4;
 std::vector<CachedFile> g_cache;
 
@@ -175,8 +178,7 @@ std::string ProfileString(CProfileFile& file, const char* section, const char* k
 }
 
 int ProfileInt(CProfileFile& file, const char* section, const char* key, int defaultValue) {
-  // The system reads the value into 30 characters and an empty one gives
-  // the default.
+  // An empty value gives the default, as the system's reader gives it.
   const std::string text = ProfileString(file, section, key, "", kIntRoom);
   if (text.empty()) return defaultValue;
   if (IsPlainDecimal(text)) return static_cast<int>(strtol(text.c_str(), NULL, 10));
